@@ -1,0 +1,24 @@
+enable_testing()
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(VONDRELLEX_LSAN_SUPPRESSIONS ${CMAKE_CURRENT_LIST_DIR}/lsan.supp)
+
+# A GoogleTest executable that needs no display: leak detection stays on,
+# with fontconfig's own start-up allocations suppressed.
+function(vondrellex_headless_test target)
+  target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "LSAN_OPTIONS=suppressions=${VONDRELLEX_LSAN_SUPPRESSIONS};ALSOFT_DRIVERS=null")
+endfunction()
+
+# A GoogleTest executable that opens windows or rasterises text: it runs under
+# Xvfb and skips itself when there is no display. Mesa leaks on its own, so
+# leak detection is off for these.
+function(vondrellex_display_test target)
+  target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES LABELS display ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;ALSOFT_DRIVERS=null")
+endfunction()
