@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+namespace sfg {
+
+// Widgets are always owned through shared pointers; a container holds shared
+// references to its children, a child holds a weak one to its parent.
+template <typename T>
+using SharedPtr = std::shared_ptr<T>;
+
+template <typename T>
+using WeakPtr = std::weak_ptr<T>;
+
+// Downcast helpers, e.g. DynamicPointerCast<sfg::Button>(widget).
+template <typename T, typename U>
+SharedPtr<T> DynamicPointerCast(const SharedPtr<U>& pointer) {
+	return std::dynamic_pointer_cast<T>(pointer);
+}
+
+template <typename T, typename U>
+SharedPtr<T> StaticPointerCast(const SharedPtr<U>& pointer) {
+	return std::static_pointer_cast<T>(pointer);
+}
+
+}

@@ -1,0 +1,214 @@
+#pragma once
+
+#include <SFGUI/SharedPtr.hpp>
+#include <SFGUI/Signal.hpp>
+
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace sfg {
+
+class Container;
+
+namespace priv {
+struct Geometry;
+struct Style;
+class Batcher;
+class Dispatch;
+}
+
+// Base of every widget. Widgets are created through the static Create() of
+// their class and are always owned by shared pointers.
+//
+// Geometry is kept lazily: a change (text, visibility, children, requested
+// size) only marks the widget and its ancestors dirty; requisitions and
+// allocations are recomputed once, when they are asked for or drawn.
+// All sizes and positions are in pixels.
+class Widget : public std::enable_shared_from_this<Widget> {
+	public:
+		typedef SharedPtr<Widget> Ptr;
+		typedef SharedPtr<const Widget> PtrConst;
+
+		// Visual state, selectable in the theme as :Normal, :Active, ...
+		enum class State : char {
+			NORMAL = 0,
+			ACTIVE,
+			PRELIGHT,
+			SELECTED,
+			INSENSITIVE
+		};
+
+		Widget(const Widget&) = delete;
+		Widget& operator=(const Widget&) = delete;
+		virtual ~Widget();
+
+		// The type name used by theme selectors, e.g. "Button".
+		virtual const std::string& GetName() const = 0;
+
+		// Shows or hides the widget (default: shown). Hidden widgets take no
+		// space in their container, are not drawn and get no events.
+		void Show(bool show = true);
+		// Whether Show(false) was called on this widget itself.
+		bool IsLocallyVisible() const;
+		// Whether this widget and every ancestor are shown.
+		bool IsGloballyVisible() const;
+
+		// Theme class and id (default: empty), matched by `.class` and `#id`.
+		void SetClass(const std::string& cls);
+		const std::string& GetClass() const;
+		void SetId(const std::string& id);
+		const std::string& GetId() const;
+
+		// Requested minimum size per axis; a value <= 0 means no minimum.
+		void SetRequisition(const sf::Vector2f& requisition);
+		// Per axis the larger of the computed size and the requested one;
+		// always current (recomputed on demand after a change).
+		const sf::Vector2f& GetRequisition() const;
+
+		// Position (relative to the parent) and size in whole pixels, laid out
+		// on demand so it is current whenever it is asked for.
+		const sf::FloatRect& GetAllocation() const;
+		// Sets position and size; containers normally do this for their children.
+		void SetAllocation(const sf::FloatRect& rect);
+		// Moves the widget (rounded to whole pixels); meant for top-level windows.
+		void SetPosition(const sf::Vector2f& position);
+		// Position on screen (window pixels): the sum of the parents' offsets.
+		sf::Vector2f GetAbsolutePosition() const;
+
+		// Makes this widget receive key and text events.
+		void GrabFocus();
+		bool HasFocus() const;
+
+		void SetState(State state);
+		State GetState() const;
+
+		// The container holding this widget, or null.
+		SharedPtr<Container> GetParent();
+		SharedPtr<const Container> GetParent() const;
+
+		// The signal of the given kind; created on first use, lives as long as the widget.
+		Signal& GetSignal(Signal::SignalID id);
+
+		// Feeds one event to this widget and its children. Mouse coordinates are
+		// window pixels. Signals raised by the event run after routing, with
+		// every affected widget kept alive until they have all returned.
+		void HandleEvent(const sf::Event& event);
+
+		// Advances time-dependent behaviour by `seconds`.
+		virtual void Update(float seconds);
+
+		// Marks the requisition (and so the layout) of this widget dirty.
+		void RequestResize();
+		// Marks this widget's drawn look dirty (layout unchanged).
+		void Invalidate() const;
+
+		// Signal kinds.
+		static Signal::SignalID OnStateChange;
+		static Signal::SignalID OnGainFocus;
+		static Signal::SignalID OnLostFocus;
+		static Signal::SignalID OnSizeAllocate;
+		static Signal::SignalID OnMouseEnter;
+		static Signal::SignalID OnMouseLeave;
+		static Signal::SignalID OnMouseMove;
+		static Signal::SignalID OnMouseLeftPress;
+		static Signal::SignalID OnMouseRightPress;
+		static Signal::SignalID OnMouseLeftRelease;
+		static Signal::SignalID OnMouseRightRelease;
+		// A press and the following release of the button both inside the widget.
+		static Signal::SignalID OnLeftClick;
+		static Signal::SignalID OnRightClick;
+		static Signal::SignalID OnKeyPress;
+		static Signal::SignalID OnKeyRelease;
+		static Signal::SignalID OnText;
+
+	protected:
+		Widget();
+
+		// The widget's own size need, before the requested minimum is applied.
+		virtual sf::Vector2f CalculateRequisition() = 0;
+		// Lays out children inside the current allocation (containers).
+		virtual void AllocateChildren();
+		// Called after the allocation changed.
+		virtual void HandleSizeChange(const sf::Vector2f& old_size);
+		// Appends the widget's look, in coordinates relative to its own top-left.
+		virtual void BuildGeometry(priv::Geometry& geometry) const;
+		// Called when the state changed.
+		virtual void HandleStateChange(State old_state);
+
+		// Event hooks; coordinates in window pixels. `inside` tells whether the
+		// point lies within the widget.
+		virtual void HandleMouseMoveEvent(int x, int y);
+		virtual void HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x, int y);
+		virtual void HandleMouseEnter(int x, int y);
+		virtual void HandleMouseLeave(int x, int y);
+		virtual void HandleKeyEvent(const sf::Event& event);
+		// Whether a click on this widget stops its containers' clicks.
+		virtual bool TakesClickAlone() const;
+
+		// Offset applied to the children's positions (viewport scrolling).
+		virtual sf::Vector2f GetChildOffset() const;
+		// Whether this widget clips its children to its allocation.
+		virtual bool ClipsChildren() const;
+
+		// The resolved theme for this widget in its current state.
+		const priv::Style& GetStyle() const;
+		// Whether the pointer is over the widget (as of the last mouse event).
+		bool IsMouseInWidget() const;
+		// Whether the given mouse button was pressed inside and not yet released.
+		bool IsMouseButtonDown(sf::Mouse::Button button) const;
+
+		// Queues a signal emission (or runs it when no event is being routed).
+		void Emit(Signal::SignalID id);
+
+		// Ensures the top-level ancestor's layout is current.
+		void EnsureLayout() const;
+		// Drops cached style (this widget and its descendants).
+		void InvalidateStyle();
+
+	private:
+		friend class Container;
+		friend class Desktop;
+		friend class SFGUI;
+		friend class priv::Batcher;
+		friend class priv::Dispatch;
+
+		// Routes an event through the subtree; returns whether a widget in it
+		// took a click alone.
+		bool RouteEvent(const sf::Event& event);
+		bool ProcessOwnEvent(const sf::Event& event, bool click_taken);
+		void MarkRequisitionDirty();
+		void MarkRenderDirty() const;
+		void LayoutRoot() const;
+		void ResetInteraction();
+		const Widget* GetRoot() const;
+		void SetParent(const SharedPtr<Container>& parent);
+		bool ContainsPoint(float x, float y) const;
+
+		WeakPtr<Container> m_parent;
+		std::string m_class;
+		std::string m_id;
+		sf::Vector2f m_requested_size;
+		mutable sf::Vector2f m_requisition;
+		sf::FloatRect m_allocation;
+		mutable std::unique_ptr<priv::Geometry> m_geometry;
+		mutable std::unique_ptr<priv::Style> m_style;
+		std::map<Signal::SignalID, Signal> m_signals;
+		std::size_t m_child_index = 0;
+		mutable unsigned int m_style_generation = 0;
+		State m_state = State::NORMAL;
+		bool m_visible = true;
+		mutable bool m_requisition_dirty = true;
+		mutable bool m_layout_dirty = true;
+		mutable bool m_geometry_dirty = true;
+		mutable bool m_render_dirty = true;
+		bool m_mouse_in = false;
+		bool m_left_down = false;
+		bool m_right_down = false;
+};
+
+}
