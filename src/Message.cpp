@@ -1,0 +1,5 @@
+#include "Message.h"
+
+Message::Message(MessageType type) : m_MessageType(type)
+{
+}

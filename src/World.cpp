@@ -1,0 +1,368 @@
+#include "World.h"
+
+#include "Eventfulness.h"
+#include "Glob.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace
+{
+bool IsLair(const Object* obj)
+{
+    return obj->m_Rooms[0]->Type == PLAYERLAIR;
+}
+
+template <typename T>
+bool Contains(const std::vector<T>& list, const T& value)
+{
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// The risk an object of n rooms adds to its side.
+int SpawnRisk(const Object* obj)
+{
+    return static_cast<int>(10 * std::pow(static_cast<double>(obj->m_Rooms.size()), 2));
+}
+}
+
+World::World()
+{
+}
+
+void World::Init()
+{
+    m_ValidRoomTypes = {PLAYERBASE, LOOK, FORAGE, ROCK, BPAPER, XSCISSORS, PING, FRIENDPING, SNOOP, DECOY};
+}
+
+void World::AddObject(Object* obj)
+{
+    m_Objects.push_back(obj);
+}
+
+void World::AddPlayer(Player* player)
+{
+    Object* lair = new Object();
+    lair->m_Rooms.push_back(new Room(PLAYERLAIR, sf::FloatRect(0, 0, 0, 0)));
+    lair->m_PlayerID = static_cast<int>(m_Players.size());
+    lair->m_VisibleToPlayer = 1.0f;
+    lair->m_Name = "@";
+    AddObject(lair);
+    m_Players.push_back(player);
+}
+
+std::list<Object*> World::GetVisibles(int player)
+{
+    std::list<Object*> visibles;
+    for (Object* obj : m_Objects)
+    {
+        if (obj->m_PlayerID == player || Contains(obj->m_RevealedToPlayers, player))
+            visibles.push_back(obj);
+    }
+    return visibles;
+}
+
+Player* World::GetHumanPlayer()
+{
+    return m_Players[0];
+}
+
+int World::GetNoOfEnemies()
+{
+    int alive = 0;
+    for (size_t i = 1; i < m_Players.size(); ++i)
+    {
+        if (m_Players[i]->m_Alive)
+            ++alive;
+    }
+    return alive;
+}
+
+int World::GetNoOfBases(int playerID)
+{
+    int bases = 0;
+    for (const Object* obj : m_Objects)
+    {
+        if (obj->m_Alive && obj->m_PlayerID == playerID && !obj->m_Rooms.empty() && IsLair(obj))
+            ++bases;
+    }
+    return bases;
+}
+
+void World::Turn()
+{
+    // Computer sides spawn, then their exposure decays.
+    for (size_t i = 1; i < m_Players.size(); ++i)
+    {
+        Player* side = m_Players[i];
+        if (!side->m_Alive)
+            continue;
+        if (Object* spawned = side->AI())
+        {
+            side->m_Risk += SpawnRisk(spawned);
+            AddObject(spawned);
+        }
+        if (side->m_Risk > 10)
+            side->m_Risk -= side->m_Risk / 20;
+    }
+
+    // The human's exposure decays a little faster, down to 10.
+    Player* human = GetHumanPlayer();
+    if (human->m_Alive && human->m_Risk > 10)
+    {
+        human->m_Risk -= human->m_Risk / 20;
+        human->m_Risk -= 1;
+    }
+
+    for (Object* obj : m_Objects)
+    {
+        obj->m_VisibleToPlayer -= 0.025f;
+        if (!obj->m_Alive)
+            continue;
+
+        // Drawn for every living object, ping room or not.
+        const bool pinging = rand() % 6 == 1;
+        for (const Room* room : obj->m_Rooms)
+        {
+            switch (room->Type)
+            {
+            case PLAYERLAIR:
+                obj->m_VisibleToPlayer = 1.0f;
+                break;
+            case LOOK:
+                Look(obj);
+                break;
+            case FORAGE:
+                Forage(obj);
+                break;
+            case ROCK:
+            case BPAPER:
+            case XSCISSORS:
+                Attack(obj);
+                break;
+            case PING:
+                if (pinging)
+                {
+                    obj->m_VisibleToPlayer = 1.0f;
+                    SendSpotted(obj);
+                    Pingas(obj);
+                    SnoopPingas(obj);
+                }
+                break;
+            case FRIENDPING:
+                if (pinging)
+                {
+                    FriendSendSpotted(obj);
+                    Pingas(obj);
+                }
+                break;
+            default:
+                break;
+            }
+        }
+        if (pinging)
+            obj->m_NewKnownEnemies.clear();
+    }
+
+    // Only the human hears about its own objects fading and coming back.
+    for (Object* obj : m_Objects)
+    {
+        if (obj->m_Visible && obj->m_VisibleToPlayer <= 0)
+        {
+            obj->m_Visible = false;
+            if (obj->m_PlayerID == 0)
+            {
+                std::string text = obj->m_Name + " ping timeout";
+                for (const Room* room : obj->m_Rooms)
+                {
+                    if (room->Type == PING)
+                    {
+                        text += ", presumed destroyed";
+                        break;
+                    }
+                    if (room->Type == FRIENDPING)
+                    {
+                        text += ", possible relay disruption";
+                        break;
+                    }
+                }
+                glob->event->NewMessage("!p", text);
+            }
+        }
+        else if (!obj->m_Visible && obj->m_VisibleToPlayer > 0)
+        {
+            obj->m_Visible = true;
+            if (obj->m_PlayerID == 0)
+                glob->event->NewMessage("p", obj->m_Name + " ping returned");
+        }
+    }
+
+    // Reported on every turn while it holds; a simultaneous loss and win
+    // report the loss first.
+    if (!human->m_Alive)
+        glob->event->ItsGameOver(false);
+    bool wonYet = true;
+    for (size_t i = 1; i < m_Players.size(); ++i)
+    {
+        if (m_Players[i]->m_Alive)
+            wonYet = false;
+    }
+    if (wonYet)
+        glob->event->ItsGameOver(true);
+}
+
+void World::Look(Object* looker)
+{
+    looker->m_NewKnownEnemies.clear();
+    const int side = looker->m_PlayerID;
+    for (Object* enemy : m_Objects)
+    {
+        if (enemy->m_PlayerID == side)
+            continue;
+        // A lair is found with its side's risk in ten-thousandths; anything
+        // else with a fixed 51 in 10,000.
+        const int threshold = IsLair(enemy) ? m_Players[enemy->m_PlayerID]->m_Risk : 50;
+        if (rand() % 10000 <= threshold)
+            looker->m_NewKnownEnemies.push_back(enemy);
+    }
+}
+
+void World::Forage(Object* forager)
+{
+    if (rand() % 100 != 1)
+        return;
+    const RoomType found = m_ValidRoomTypes[rand() % m_ValidRoomTypes.size()];
+    Player* side = m_Players[forager->m_PlayerID];
+    if (Contains(side->m_DiscoveredRoomTypes, found))
+        return;
+    side->m_DiscoveredRoomTypes.push_back(found);
+    if (forager->m_PlayerID == 0)
+    {
+        glob->event->NewMessage(std::string("f") + RoomTypeToChar(found),
+                                "New data: " + RoomTypeToName(found) + " found by " + forager->m_Name);
+    }
+}
+
+void World::Attack(Object* attacker)
+{
+    if (attacker->m_KnownEnemies.empty())
+        return;
+    const size_t pick = rand() % attacker->m_KnownEnemies.size();
+    Object* enemy = attacker->m_KnownEnemies[pick];
+    if (enemy->m_PlayerID == attacker->m_PlayerID)
+        return;
+
+    int attackRocks = 0, attackPapers = 0, attackScissors = 0;
+    for (const Room* room : attacker->m_Rooms)
+    {
+        attackRocks += room->Type == ROCK;
+        attackPapers += room->Type == BPAPER;
+        attackScissors += room->Type == XSCISSORS;
+    }
+    int defendRocks = 0, defendPapers = 0, defendScissors = 0;
+    for (const Room* room : enemy->m_Rooms)
+    {
+        defendRocks += room->Type == ROCK;
+        defendPapers += room->Type == BPAPER;
+        defendScissors += room->Type == XSCISSORS;
+    }
+
+    // Each weapon only meets the weapon that beats it.
+    int success = rand() % 3 - 1;
+    const int duels[] = {attackRocks - defendPapers, attackPapers - defendScissors,
+                         attackScissors - defendRocks};
+    for (int duel : duels)
+        success += (duel > 0) - (duel < 0);
+
+    if (success > 0)
+    {
+        enemy->m_Alive = false;
+        if (IsLair(enemy))
+        {
+            m_Players[enemy->m_PlayerID]->m_Alive = false;
+            attacker->m_KnownEnemies.erase(attacker->m_KnownEnemies.begin() + pick);
+        }
+    }
+    else if (success < 0)
+    {
+        if (rand() % 3 == 1)
+            attacker->m_Alive = false;
+    }
+}
+
+void World::SendSpotted(Object* obj)
+{
+    if (obj->m_NewKnownEnemies.empty())
+        return;
+    Player* altertedPlayer = m_Players[obj->m_PlayerID];
+    for (Object* enemy : obj->m_NewKnownEnemies)
+    {
+        obj->m_KnownEnemies.push_back(enemy);
+        if (Contains(altertedPlayer->m_KnownEnemies, enemy))
+            continue;
+        if (obj->m_PlayerID == 0)
+        {
+            if (IsLair(enemy))
+            {
+                glob->event->NewMessage("?@", "New enemy Base discovered");
+                enemy->m_Name = "?@";
+            }
+            else
+            {
+                glob->event->NewMessage("?", "New enemy Object discovered");
+                enemy->m_Name = "?";
+            }
+            enemy->m_VisibleToPlayer = 1.0f;
+        }
+        enemy->m_RevealedToPlayers.push_back(obj->m_PlayerID);
+        altertedPlayer->m_KnownEnemies.push_back(enemy);
+    }
+}
+
+void World::FriendSendSpotted(Object* sendingobj)
+{
+    if (sendingobj->m_NewKnownEnemies.empty())
+        return;
+    for (Object* friendly : m_Objects)
+    {
+        if (friendly->m_PlayerID != sendingobj->m_PlayerID)
+            continue;
+        const std::vector<Object*>& news = sendingobj->m_NewKnownEnemies;
+        friendly->m_KnownEnemies.insert(friendly->m_KnownEnemies.end(), news.begin(), news.end());
+    }
+}
+
+void World::Pingas(Object* target)
+{
+    for (Object* snooper : m_Objects)
+    {
+        if (snooper->m_PlayerID == target->m_PlayerID)
+            continue;
+        for (const Room* room : snooper->m_Rooms)
+        {
+            if (room->Type == SNOOP && rand() % 25 == 1)
+                snooper->m_NewKnownEnemies.push_back(target);
+        }
+    }
+}
+
+void World::SnoopPingas(Object* target)
+{
+    for (Object* snooper : m_Objects)
+    {
+        if (snooper->m_PlayerID == target->m_PlayerID)
+            continue;
+        for (const Room* room : snooper->m_Rooms)
+        {
+            if (room->Type != SNOOP)
+                continue;
+            // One chance per lair in the world to trace the ping home.
+            for (const Object* lair : m_Objects)
+            {
+                if (IsLair(lair) && rand() % 100 == 1)
+                    snooper->m_NewKnownEnemies.push_back(target);
+            }
+        }
+    }
+}
