@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything twice (optimised, and with
+# AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test of both
+# builds under a virtual X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/release -j"$jobs"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVONDRELLEX_SANITIZE=ON -DVONDRELLEX_BENCHMARKS=OFF
+cmake --build build/asan -j"$jobs"
+
+# No sound card is needed: OpenAL's null output keeps time without a device.
+export ALSOFT_DRIVERS=null
+status=0
+for build in release asan; do
+  echo "== tests of the $build build"
+  xvfb-run -a -s "-screen 0 1280x720x24" \
+    ctest --test-dir "build/$build" --output-on-failure --timeout 600 || status=1
+done
+exit $status

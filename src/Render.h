@@ -1,0 +1,40 @@
+#ifndef RENDER_H
+#define RENDER_H
+
+#include <SFGUI/SFGUI.hpp>
+#include <SFGUI/Widgets.hpp>
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/System/Clock.hpp>
+#include <SFML/Window/Event.hpp>
+
+// Owns the one window, the toolkit context and the desktop of windows, and
+// draws one frame per Loop. Members are built in declaration order and
+// released in reverse: the context outlives every widget.
+class Render
+{
+public:
+    // Does nothing else; the window opens in Init.
+    Render();
+
+    // Opens the borderless window of the global resolution, titled
+    // "Vondrellex", and loads "Themes/Vondrellex.theme" if it is there.
+    // Always true.
+    bool Init();
+    // One frame: every pending event to the desktop (and key presses on to
+    // the hub; Escape or a close request closes the window), a desktop
+    // update, drawing. False once the window is no longer open.
+    bool Loop();
+    // Puts a window on the desktop, on top.
+    void Register(sfg::SharedPtr<sfg::Window> window);
+    // Raises a window already on the desktop; ignores others.
+    void BringToFront(sfg::SharedPtr<sfg::Window> window);
+
+    sfg::SFGUI m_GUI;
+    sf::RenderWindow m_RenderWindow;
+    sfg::Desktop m_Desktop;
+    sf::Event m_Event;
+    sf::Clock m_Clock;
+};
+
+#endif

@@ -1,0 +1,145 @@
+#include "CreateBar.h"
+#include "Eventfulness.h"
+#include "Glob.h"
+#include "MashWindow.h"
+#include "NotificationBar.h"
+#include "Player.h"
+#include "Render.h"
+#include "RogueWindow.h"
+#include "Stat.h"
+#include "World.h"
+#include "WorldWindow.h"
+
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Clock.hpp>
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+// Whether the audio library found a device. Without one, SFML still opens
+// music files but its streaming thread then reports every buffer it cannot
+// queue, endlessly; such a machine gets no music. SFML opens the device with
+// the first audio object and leaves its OpenAL context current if it could.
+bool AudioDeviceOpened()
+{
+    using GetContext = void* (*)();
+    auto getContext = reinterpret_cast<GetContext>(dlsym(RTLD_DEFAULT, "alcGetCurrentContext"));
+    return getContext && getContext();
+}
+
+// Keeps a window dragged past the left or top edge reachable.
+void ClampToScreen(const sfg::Window::Ptr& window)
+{
+    const sf::Vector2f pos = window->GetAbsolutePosition();
+    if (pos.x < 0 || pos.y < 0)
+        window->SetPosition(sf::Vector2f(0, 0));
+}
+}
+
+int main()
+{
+    srand(static_cast<unsigned>(time(nullptr)));
+
+    sf::Music music;
+    if (music.openFromFile("Vondrellex.ogg") && AudioDeviceOpened())
+    {
+        music.setLoop(true);
+        music.play();
+    }
+
+    glob = new Glob();
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+
+    Render render;
+    render.Init();
+
+    // Texture loading counts towards the splash's time.
+    sf::Clock clock;
+    sf::Texture Tree;
+    if (Tree.loadFromFile("logo1.png", sf::IntRect()))
+    {
+        sf::Texture Tree2;
+        if (Tree2.loadFromFile("logo.png", sf::IntRect()))
+        {
+            sf::Sprite Sprite1(Tree);
+            sf::Sprite Sprite2(Tree2);
+            const sf::Vector2f centre(static_cast<float>(glob->resolution.x / 2 - 128),
+                                      static_cast<float>(glob->resolution.y / 2 - 128));
+            Sprite1.setPosition(centre);
+            Sprite2.setPosition(centre);
+            // The first logo, black, a short flash of it, black, then the
+            // game's logo until 2.5 s. Each comparison reads the clock anew.
+            while (clock.getElapsedTime().asSeconds() < 2.5f)
+            {
+                render.m_RenderWindow.display();
+                if (clock.getElapsedTime().asSeconds() < 0.33f)
+                    render.m_RenderWindow.draw(Sprite1);
+                else if (clock.getElapsedTime().asSeconds() < 0.58f && clock.getElapsedTime().asSeconds() > 0.5f)
+                    render.m_RenderWindow.draw(Sprite1);
+                else if (clock.getElapsedTime().asSeconds() > 1.0f)
+                    render.m_RenderWindow.draw(Sprite2);
+                else
+                    render.m_RenderWindow.clear(sf::Color(0, 0, 0, 255));
+            }
+        }
+    }
+
+    World* world = glob->world;
+    world->Init();
+    // The console raises itself through the hub while it is being built.
+    glob->event->SetWorld(world);
+    glob->event->SetRender(&render);
+
+    Player* humanplayer = new Player(0);
+    humanplayer->m_IsHuman = true;
+    world->AddPlayer(humanplayer);
+    Player* aiplayer = new Player(1);
+    aiplayer->m_IsHuman = false;
+    world->AddPlayer(aiplayer);
+    Player* aiplayer2 = new Player(2);
+    aiplayer2->m_IsHuman = false;
+    world->AddPlayer(aiplayer2);
+
+    WorldWindow* worldWindow = new WorldWindow();
+    worldWindow->Init(world);
+    render.Register(worldWindow->GetPointer());
+    CreateBar* createBar = new CreateBar();
+    createBar->Init();
+    render.Register(createBar->GetPointer());
+    RogueWindow* rogueWindow = new RogueWindow();
+    rogueWindow->Init(createBar);
+    render.Register(rogueWindow->GetPointer());
+    NotificationBar* notificationBar = new NotificationBar();
+    notificationBar->Init();
+    render.Register(notificationBar->GetPointer());
+    MashWindow* mashWindow = new MashWindow();
+    mashWindow->Init();
+    render.Register(mashWindow->GetPointer());
+    Stat* stat = new Stat();
+    stat->Init();
+    render.Register(stat->GetPointer());
+
+    glob->event->SetCreateBar(createBar);
+    glob->event->SetNotificationBar(notificationBar);
+    glob->event->SetWorldWindow(worldWindow);
+    glob->event->SetMashWindow(mashWindow);
+    glob->event->SetRogueWindow(rogueWindow);
+    glob->event->SetStat(stat);
+
+    worldWindow->Update(world->GetVisibles(0));
+
+    while (render.Loop())
+    {
+        ClampToScreen(worldWindow->GetPointer());
+        ClampToScreen(rogueWindow->GetPointer());
+        ClampToScreen(mashWindow->GetPointer());
+    }
+    return 0;
+}
