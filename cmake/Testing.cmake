@@ -4,12 +4,15 @@ include(GoogleTest)
 
 set(VONDRELLEX_LSAN_SUPPRESSIONS ${CMAKE_CURRENT_LIST_DIR}/lsan.supp)
 
+# Tests run from the top of the source tree, where the game finds its data.
+
 # A GoogleTest executable that needs no display: leak detection stays on,
 # with fontconfig's own start-up allocations suppressed.
 function(vondrellex_headless_test target)
   target_link_libraries(${target} PRIVATE GTest::gtest_main)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     PROPERTIES ENVIRONMENT "LSAN_OPTIONS=suppressions=${VONDRELLEX_LSAN_SUPPRESSIONS};ALSOFT_DRIVERS=null")
 endfunction()
 
@@ -20,5 +23,6 @@ function(vondrellex_display_test target)
   target_link_libraries(${target} PRIVATE GTest::gtest_main)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     PROPERTIES LABELS display ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;ALSOFT_DRIVERS=null")
 endfunction()
