@@ -124,14 +124,16 @@ Rgb SeaColour(int x, int y, float toLand)
 
 Rgb LandColour(float elevation, float toSea, bool west)
 {
+    // Muted and dark: the labels of the objects are always drawn on land,
+    // so the relief must stay well below their brightness.
     static const std::vector<std::pair<float, Rgb>> ramp = {
-        {0.00f, Hex(0x2d4a2b)}, {0.30f, Hex(0x3b5a30)}, {0.52f, Hex(0x56643a)},
-        {0.68f, Hex(0x6c6140)}, {0.84f, Hex(0x7d7460)}, {1.00f, Hex(0xa39e8a)}};
+        {0.00f, Hex(0x223a24)}, {0.30f, Hex(0x2c4629)}, {0.52f, Hex(0x3c4a2c)},
+        {0.68f, Hex(0x4a4630)}, {0.84f, Hex(0x564f40)}, {1.00f, Hex(0x6c665a)}};
     Rgb c = Ramp(ramp, elevation);
     // The western continent is a little drier, the eastern a little greener.
     c = west ? Mix(c, Hex(0x7a6a44), 0.12f) : Mix(c, Hex(0x2f5a3a), 0.10f);
     if (toSea < 1.5f)
-        c = Mix(c, Hex(0x9a8d62), 0.75f); // beach
+        c = Mix(c, Hex(0x8a7e58), 0.7f); // beach
     return c;
 }
 
@@ -222,7 +224,7 @@ sf::Image BuildWorldMap()
                     return elevation[static_cast<std::size_t>(yy) * W + xx];
                 };
                 const float slope = (at(x + 1, y) - at(x - 1, y)) + (at(x, y + 1) - at(x, y - 1));
-                const float shade = std::clamp(1.0f + 1.8f * slope, 0.7f, 1.22f);
+                const float shade = std::clamp(1.0f + 1.6f * slope, 0.75f, 1.18f);
                 c = Scale(LandColour(elevation[i], coast[i], west[i] != 0), shade);
             }
             else
