@@ -3,6 +3,8 @@
 #include <SFGUI/SharedPtr.hpp>
 #include <SFGUI/Signal.hpp>
 
+#include <map>
+
 namespace sfg {
 
 // A bounded value shared between a viewport and whoever scrolls it. The
@@ -55,7 +57,7 @@ class Adjustment : public std::enable_shared_from_this<Adjustment> {
 		float m_minor_step;
 		float m_major_step;
 		float m_page_size;
-		Signal m_on_change;
+		std::map<Signal::SignalID, Signal> m_signals;
 };
 
 }

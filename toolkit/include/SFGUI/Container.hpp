@@ -49,7 +49,13 @@ class Container : public Widget {
 		void AddWithInfo(const Widget::Ptr& widget, const PackInfo& info);
 		// Placement of a direct child.
 		PackInfo& GetPackInfo(const Widget& child);
+		// Children by slot, in insertion order; a slot may be empty (null)
+		// until the list is next compacted.
+		std::size_t GetSlotCount() const;
+		Widget* GetSlot(std::size_t index) const;
 		const PackInfo& GetPackInfoAt(std::size_t index) const;
+		// Number of children.
+		std::size_t GetChildCount() const;
 		// Whether another child may be added (a Bin holds only one).
 		virtual bool AcceptsChild() const;
 		// Called after a child was added / removed.
@@ -60,6 +66,7 @@ class Container : public Widget {
 
 	private:
 		void Compact() const;
+		const std::vector<Widget::Ptr>* GetChildList() const override;
 
 		mutable WidgetsList m_children;
 		mutable std::vector<PackInfo> m_pack;

@@ -6,6 +6,10 @@
 
 namespace sfg {
 
+namespace priv {
+struct TextLayout;
+}
+
 // A piece of text in the theme's font.
 // Requisition: widest line x (lines x line height); a trailing line break adds
 // no line; tabs count as spaces up to the next multiple of 4 columns.
@@ -44,8 +48,11 @@ class Label : public Widget {
 
 	private:
 		float GetWrapWidth() const;
+		// The text laid out for the current font and wrap width (cached).
+		const priv::TextLayout& GetLayout() const;
 
 		sf::String m_text;
+		mutable std::unique_ptr<priv::TextLayout> m_layout;
 		bool m_wrap = false;
 };
 

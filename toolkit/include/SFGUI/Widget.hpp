@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sfg {
 
@@ -20,6 +21,7 @@ struct Geometry;
 struct Style;
 class Batcher;
 class Dispatch;
+class Theme;
 }
 
 // Base of every widget. Widgets are created through the static Create() of
@@ -154,9 +156,21 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		virtual sf::Vector2f GetChildOffset() const;
 		// Whether this widget clips its children to its allocation.
 		virtual bool ClipsChildren() const;
+		// Size of a widget without parent, given its requisition (default: the requisition).
+		virtual sf::Vector2f GetRootSize(const sf::Vector2f& requisition) const;
+
+		// The allocation as last laid out, without laying out first (for use
+		// while laying out).
+		const sf::FloatRect& CurrentAllocation() const {
+			return m_allocation;
+		}
+		// The minimum given to SetRequisition (components <= 0: none).
+		const sf::Vector2f& GetRequestedSize() const {
+			return m_requested_size;
+		}
 
 		// The resolved theme for this widget in its current state.
-		const priv::Style& GetStyle() const;
+		const priv::Style& GetLook() const;
 		// Whether the pointer is over the widget (as of the last mouse event).
 		bool IsMouseInWidget() const;
 		// Whether the given mouse button was pressed inside and not yet released.
@@ -176,20 +190,28 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		friend class SFGUI;
 		friend class priv::Batcher;
 		friend class priv::Dispatch;
+		friend class priv::Theme;
 
-		// Routes an event through the subtree; returns whether a widget in it
-		// took a click alone.
-		bool RouteEvent(const sf::Event& event);
-		bool ProcessOwnEvent(const sf::Event& event, bool click_taken);
+		// Routes a mouse event through the subtree. `origin` is the parent's
+		// absolute child origin, `clip` the visible area. Returns whether a
+		// widget in the subtree took a click alone.
+		bool RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip);
+		bool ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken);
+		// Clears hover of a subtree the pointer is no longer over.
+		void RouteLeave();
 		void MarkRequisitionDirty();
 		void MarkRenderDirty() const;
 		void LayoutRoot() const;
 		void ResetInteraction();
 		const Widget* GetRoot() const;
-		void SetParent(const SharedPtr<Container>& parent);
-		bool ContainsPoint(float x, float y) const;
+		// Rebuilds the theme-dependent state of a whole tree after a theme change.
+		void RefreshThemeRecursive();
+		void RouteKeyEvent(const sf::Event& event);
+		void UpdateHover(bool inside, int x, int y);
+		// The children (entries may be null), or null for a leaf.
+		virtual const std::vector<Ptr>* GetChildList() const;
 
-		WeakPtr<Container> m_parent;
+		Container* m_parent = nullptr;
 		std::string m_class;
 		std::string m_id;
 		sf::Vector2f m_requested_size;
@@ -200,12 +222,15 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		std::map<Signal::SignalID, Signal> m_signals;
 		std::size_t m_child_index = 0;
 		mutable unsigned int m_style_generation = 0;
+		mutable unsigned int m_layout_generation = 0;
 		State m_state = State::NORMAL;
 		bool m_visible = true;
 		mutable bool m_requisition_dirty = true;
 		mutable bool m_layout_dirty = true;
 		mutable bool m_geometry_dirty = true;
 		mutable bool m_render_dirty = true;
+		mutable bool m_style_dirty = true;
+		mutable bool m_in_layout = false;
 		bool m_mouse_in = false;
 		bool m_left_down = false;
 		bool m_right_down = false;

@@ -51,9 +51,12 @@ class Window : public Bin {
 		void BuildGeometry(priv::Geometry& geometry) const override;
 		void HandleMouseMoveEvent(int x, int y) override;
 		void HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x, int y) override;
+		sf::Vector2f GetRootSize(const sf::Vector2f& requisition) const override;
 
 	private:
 		float GetTitleBarHeight() const;
+		sf::FloatRect GetCloseButtonRect() const;
+		sf::FloatRect GetResizeHandleRect() const;
 
 		sf::String m_title;
 		sf::Vector2f m_drag_offset;
@@ -61,6 +64,7 @@ class Window : public Bin {
 		char m_style;
 		bool m_dragging = false;
 		bool m_resizing = false;
+		bool m_close_pressed = false;
 };
 
 }

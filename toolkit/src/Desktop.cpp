@@ -1,0 +1,122 @@
+#include <SFGUI/Desktop.hpp>
+
+#include "priv/Dispatch.hpp"
+
+#include <algorithm>
+
+namespace sfg {
+
+Desktop::Desktop() {
+	Context::Get().RegisterDesktop(this);
+}
+
+Desktop::~Desktop() {
+	Context::Get().UnregisterDesktop(this);
+}
+
+void Desktop::Update(float seconds) {
+	const std::vector<Widget::Ptr> widgets = m_children;
+	for(const auto& widget : widgets) {
+		widget->Update(seconds);
+	}
+}
+
+void Desktop::HandleEvent(const sf::Event& event) {
+	priv::Dispatch::Scope scope;
+	switch(event.type) {
+		case sf::Event::MouseMoved:
+		case sf::Event::MouseButtonPressed:
+		case sf::Event::MouseButtonReleased: {
+			const bool moved = event.type == sf::Event::MouseMoved;
+			const float x = static_cast<float>(moved ? event.mouseMove.x : event.mouseButton.x);
+			const float y = static_cast<float>(moved ? event.mouseMove.y : event.mouseButton.y);
+			// A snapshot keeps every window alive and the walk stable while
+			// windows are raised below.
+			const std::vector<Widget::Ptr> widgets = m_children;
+			bool top = true;
+			bool reached_bottom = true;
+			std::size_t index = widgets.size();
+			while(index-- > 0) {
+				const Widget::Ptr& widget = widgets[index];
+				if(!widget->IsLocallyVisible()) {
+					continue;
+				}
+				widget->EnsureLayout();
+				const sf::FloatRect& rect = widget->m_allocation;
+				const bool inside = rect.contains(x, y);
+				if(top || inside) {
+					if(!top && inside && event.type == sf::Event::MouseButtonPressed) {
+						BringToFront(widget);
+					}
+					widget->RouteEvent(event, sf::Vector2f(), sf::FloatRect(-1e9f, -1e9f, 2e9f, 2e9f));
+				}
+				top = false;
+				if(inside) {
+					reached_bottom = false;
+					break;
+				}
+			}
+			// Windows below the one under the cursor did not see it leave.
+			if(moved) {
+				for(std::size_t below = reached_bottom ? 0 : index; below-- > 0;) {
+					widgets[below]->RouteLeave();
+				}
+			}
+			break;
+		}
+		case sf::Event::MouseLeft: {
+			const std::vector<Widget::Ptr> widgets = m_children;
+			for(const auto& widget : widgets) {
+				widget->RouteLeave();
+			}
+			break;
+		}
+		case sf::Event::KeyPressed:
+		case sf::Event::KeyReleased:
+		case sf::Event::TextEntered: {
+			if(const Widget::Ptr focused = Context::Get().GetFocused()) {
+				focused->RouteKeyEvent(event);
+			}
+			break;
+		}
+		default:
+			break;
+	}
+}
+
+void Desktop::Add(SharedPtr<Widget> widget) {
+	if(!widget || std::find(m_children.begin(), m_children.end(), widget) != m_children.end()) {
+		return;
+	}
+	m_children.push_back(widget);
+}
+
+void Desktop::Remove(SharedPtr<Widget> widget) {
+	auto found = std::find(m_children.begin(), m_children.end(), widget);
+	if(found != m_children.end()) {
+		(*found)->RouteLeave();
+		m_children.erase(found);
+	}
+}
+
+void Desktop::RemoveAll() {
+	m_children.clear();
+}
+
+void Desktop::BringToFront(SharedPtr<const Widget> widget) {
+	auto found = std::find_if(m_children.begin(), m_children.end(),
+	                          [&widget](const Widget::Ptr& child) { return child.get() == widget.get(); });
+	if(found != m_children.end()) {
+		std::rotate(found, found + 1, m_children.end());
+	}
+}
+
+const std::vector<Widget::Ptr>& Desktop::GetWidgets() const {
+	return m_children;
+}
+
+bool Desktop::LoadThemeFromFile(const std::string& filename) {
+	return Context::Get().GetEngine().LoadThemeFromFile(filename);
+}
+
+}

@@ -1,0 +1,117 @@
+#include <SFGUI/Label.hpp>
+
+#include "priv/Geometry.hpp"
+#include "priv/Style.hpp"
+#include "priv/Text.hpp"
+
+#include <cmath>
+
+namespace sfg {
+
+Label::Ptr Label::Create(const sf::String& text) {
+	return Ptr(new Label(text));
+}
+
+Label::Label(const sf::String& text) :
+	m_text(text),
+	m_layout(new priv::TextLayout()) {
+}
+
+Label::~Label() = default;
+
+const std::string& Label::GetName() const {
+	static const std::string name("Label");
+	return name;
+}
+
+void Label::SetText(const sf::String& text) {
+	m_text = text;
+	m_layout->valid = false;
+	RequestResize();
+	Invalidate();
+}
+
+const sf::String& Label::GetText() const {
+	return m_text;
+}
+
+void Label::SetLineWrap(bool wrap) {
+	if(wrap == m_wrap) {
+		return;
+	}
+	m_wrap = wrap;
+	m_layout->valid = false;
+	RequestResize();
+	Invalidate();
+}
+
+bool Label::GetLineWrap() const {
+	return m_wrap;
+}
+
+sf::String Label::GetWrappedText() const {
+	const priv::TextLayout& layout = GetLayout();
+	std::u32string out;
+	for(std::size_t i = 0; i < layout.lines.size(); ++i) {
+		if(i) {
+			out.push_back(U'\n');
+		}
+		out.append(layout.text, layout.lines[i].begin, layout.lines[i].end - layout.lines[i].begin);
+	}
+	sf::String result;
+	for(char32_t c : out) {
+		result += static_cast<sf::Uint32>(c);
+	}
+	return result;
+}
+
+float Label::GetWrapWidth() const {
+	if(!m_wrap) {
+		return -1.f;
+	}
+	// The width from the last layout; before the first one, the width asked for.
+	const float width = CurrentAllocation().width;
+	return width > 0.f ? width : GetRequestedSize().x;
+}
+
+const priv::TextLayout& Label::GetLayout() const {
+	const priv::Style& style = GetLook();
+	const float wrap = GetWrapWidth();
+	priv::TextLayout& layout = *m_layout;
+	if(!layout.valid || layout.font != style.font || layout.size != style.character_size ||
+	   layout.line_height != style.line_height || layout.wrap_width != wrap) {
+		priv::LayoutText(layout, m_text, style.font, style.character_size, style.line_height, wrap);
+	}
+	return layout;
+}
+
+sf::Vector2f Label::CalculateRequisition() {
+	const priv::TextLayout& layout = GetLayout();
+	const float height = layout.GetHeight();
+	return sf::Vector2f(m_wrap ? 0.f : std::ceil(layout.width), height);
+}
+
+void Label::HandleSizeChange(const sf::Vector2f& old_size) {
+	if(m_wrap && old_size.x != CurrentAllocation().width) {
+		// The wrapped height depends on the width just given.
+		RequestResize();
+	}
+}
+
+void Label::BuildGeometry(priv::Geometry& geometry) const {
+	const priv::Style& style = GetLook();
+	const priv::TextLayout& layout = GetLayout();
+	if(!style.font || layout.lines.empty()) {
+		return;
+	}
+	const sf::FloatRect& allocation = CurrentAllocation();
+	sf::Vector2f origin;
+	if(!m_wrap) {
+		origin.x = std::floor((allocation.width - std::ceil(layout.width)) / 2.f);
+		origin.y = std::floor((allocation.height - layout.GetHeight()) / 2.f);
+	}
+	priv::AppendText(geometry.glyphs, layout, origin, style.color);
+	geometry.glyph_texture = priv::GlyphTable::For(style.font, style.character_size).GetTexture();
+}
+
+}

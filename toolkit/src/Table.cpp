@@ -1,0 +1,200 @@
+#include <SFGUI/Table.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace sfg {
+
+namespace {
+
+// Cells beyond this are ignored rather than allocating absurd grids.
+const sf::Uint32 g_max_lines = 4096;
+
+float SpacingFor(std::size_t index, float general, const std::vector<std::pair<std::size_t, float>>& specific) {
+	float spacing = general;
+	for(const auto& entry : specific) {
+		if(entry.first == index) {
+			spacing = entry.second;
+		}
+	}
+	return spacing;
+}
+
+}
+
+Table::Ptr Table::Create() {
+	return Ptr(new Table());
+}
+
+Table::Table() = default;
+
+const std::string& Table::GetName() const {
+	static const std::string name("Table");
+	return name;
+}
+
+void Table::Attach(Widget::Ptr widget, const sf::Rect<sf::Uint32>& rect, int x_options, int y_options,
+                   const sf::Vector2f& padding) {
+	PackInfo info;
+	info.cell = rect;
+	info.cell.width = std::max<sf::Uint32>(1, rect.width);
+	info.cell.height = std::max<sf::Uint32>(1, rect.height);
+	info.x_options = x_options;
+	info.y_options = y_options;
+	info.padding = sf::Vector2f(std::max(0.f, padding.x), std::max(0.f, padding.y));
+	AddWithInfo(widget, info);
+}
+
+void Table::SetColumnSpacings(float spacing) {
+	m_general_column_spacing = std::max(0.f, spacing);
+	m_column_spacing.clear();
+	RequestResize();
+}
+
+void Table::SetRowSpacings(float spacing) {
+	m_general_row_spacing = std::max(0.f, spacing);
+	m_row_spacing.clear();
+	RequestResize();
+}
+
+void Table::SetColumnSpacing(std::size_t index, float spacing) {
+	m_column_spacing.emplace_back(index, std::max(0.f, spacing));
+	RequestResize();
+}
+
+void Table::SetRowSpacing(std::size_t index, float spacing) {
+	m_row_spacing.emplace_back(index, std::max(0.f, spacing));
+	RequestResize();
+}
+
+void Table::ComputeLines() const {
+	sf::Uint32 columns = 0;
+	sf::Uint32 rows = 0;
+	auto usable = [](const PackInfo& info) {
+		return info.cell.left < g_max_lines && info.cell.top < g_max_lines && info.cell.width <= g_max_lines &&
+		       info.cell.height <= g_max_lines;
+	};
+	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
+		const Widget* child = GetSlot(i);
+		const PackInfo& info = GetPackInfoAt(i);
+		if(!child || !child->IsLocallyVisible() || !usable(info)) {
+			continue;
+		}
+		columns = std::max(columns, info.cell.left + info.cell.width);
+		rows = std::max(rows, info.cell.top + info.cell.height);
+	}
+	m_columns.assign(columns, Line());
+	m_rows.assign(rows, Line());
+	for(std::size_t c = 0; c < m_columns.size(); ++c) {
+		m_columns[c].spacing = (c + 1 < m_columns.size()) ? SpacingFor(c, m_general_column_spacing, m_column_spacing) : 0.f;
+	}
+	for(std::size_t r = 0; r < m_rows.size(); ++r) {
+		m_rows[r].spacing = (r + 1 < m_rows.size()) ? SpacingFor(r, m_general_row_spacing, m_row_spacing) : 0.f;
+	}
+	// Single cells first, then spanning cells spread what they still lack
+	// equally over their lines.
+	for(int spanning = 0; spanning < 2; ++spanning) {
+		for(std::size_t i = 0; i < GetSlotCount(); ++i) {
+			const Widget* child = GetSlot(i);
+			const PackInfo& info = GetPackInfoAt(i);
+			if(!child || !child->IsLocallyVisible() || !usable(info)) {
+				continue;
+			}
+			const sf::Vector2f& requisition = child->GetRequisition();
+			auto apply = [spanning](std::vector<Line>& lines, sf::Uint32 first, sf::Uint32 span, float need, bool expand) {
+				if((span > 1) != (spanning == 1)) {
+					return;
+				}
+				float have = 0.f;
+				for(sf::Uint32 k = first; k < first + span; ++k) {
+					have += lines[k].requisition;
+					if(k + 1 < first + span) {
+						have += lines[k].spacing;
+					}
+					lines[k].expand = lines[k].expand || expand;
+				}
+				if(need > have) {
+					const float add = (need - have) / static_cast<float>(span);
+					for(sf::Uint32 k = first; k < first + span; ++k) {
+						lines[k].requisition += add;
+					}
+				}
+			};
+			apply(m_columns, info.cell.left, info.cell.width, requisition.x + 2.f * info.padding.x,
+			      (info.x_options & EXPAND) != 0);
+			apply(m_rows, info.cell.top, info.cell.height, requisition.y + 2.f * info.padding.y,
+			      (info.y_options & EXPAND) != 0);
+		}
+	}
+}
+
+sf::Vector2f Table::CalculateRequisition() {
+	ComputeLines();
+	sf::Vector2f size;
+	for(const auto& column : m_columns) {
+		size.x += column.requisition + column.spacing;
+	}
+	for(const auto& row : m_rows) {
+		size.y += row.requisition + row.spacing;
+	}
+	return size;
+}
+
+void Table::Distribute(std::vector<Line>& lines, float available) {
+	float needed = 0.f;
+	std::size_t expanding = 0;
+	for(const auto& line : lines) {
+		needed += line.requisition + line.spacing;
+		if(line.expand) {
+			++expanding;
+		}
+	}
+	const float extra = std::max(0.f, available - needed);
+	const float share = expanding ? extra / static_cast<float>(expanding) : 0.f;
+	float position = 0.f;
+	for(auto& line : lines) {
+		line.allocation = line.requisition + (line.expand ? share : 0.f);
+		line.position = position;
+		position += line.allocation + line.spacing;
+	}
+}
+
+void Table::AllocateChildren() {
+	// The lines were computed with the requisition, which is current.
+	GetRequisition();
+	const sf::FloatRect& allocation = CurrentAllocation();
+	Distribute(m_columns, allocation.width);
+	Distribute(m_rows, allocation.height);
+	auto place = [](const std::vector<Line>& lines, sf::Uint32 first, sf::Uint32 span, float padding, bool fill,
+	                float own, float& start, float& size) {
+		const Line& last = lines[first + span - 1];
+		const float cell_start = lines[first].position;
+		const float cell_end = last.position + last.allocation;
+		const float inner_start = cell_start + padding;
+		const float inner_size = std::max(0.f, cell_end - cell_start - 2.f * padding);
+		const float extent = fill ? inner_size : own;
+		start = std::round(inner_start);
+		size = std::round(inner_start + extent) - start;
+	};
+	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
+		Widget* child = GetSlot(i);
+		const PackInfo& info = GetPackInfoAt(i);
+		if(!child || !child->IsLocallyVisible() ||
+		   static_cast<std::size_t>(info.cell.left) + info.cell.width > m_columns.size() ||
+		   static_cast<std::size_t>(info.cell.top) + info.cell.height > m_rows.size()) {
+			continue;
+		}
+		const sf::Vector2f& requisition = child->GetRequisition();
+		float x = 0.f;
+		float y = 0.f;
+		float width = 0.f;
+		float height = 0.f;
+		place(m_columns, info.cell.left, info.cell.width, info.padding.x, (info.x_options & FILL) != 0, requisition.x, x,
+		      width);
+		place(m_rows, info.cell.top, info.cell.height, info.padding.y, (info.y_options & FILL) != 0, requisition.y, y,
+		      height);
+		child->SetAllocation(sf::FloatRect(x, y, width, height));
+	}
+}
+
+}

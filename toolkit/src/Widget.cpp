@@ -1,0 +1,609 @@
+#include <SFGUI/Widget.hpp>
+
+#include <SFGUI/Container.hpp>
+#include <SFGUI/Context.hpp>
+
+#include "priv/Dispatch.hpp"
+#include "priv/Geometry.hpp"
+#include "priv/Style.hpp"
+#include "priv/Theme.hpp"
+
+#include <cmath>
+#include <limits>
+
+namespace sfg {
+
+Signal::SignalID Widget::OnStateChange = Signal::AllocateID();
+Signal::SignalID Widget::OnGainFocus = Signal::AllocateID();
+Signal::SignalID Widget::OnLostFocus = Signal::AllocateID();
+Signal::SignalID Widget::OnSizeAllocate = Signal::AllocateID();
+Signal::SignalID Widget::OnMouseEnter = Signal::AllocateID();
+Signal::SignalID Widget::OnMouseLeave = Signal::AllocateID();
+Signal::SignalID Widget::OnMouseMove = Signal::AllocateID();
+Signal::SignalID Widget::OnMouseLeftPress = Signal::AllocateID();
+Signal::SignalID Widget::OnMouseRightPress = Signal::AllocateID();
+Signal::SignalID Widget::OnMouseLeftRelease = Signal::AllocateID();
+Signal::SignalID Widget::OnMouseRightRelease = Signal::AllocateID();
+Signal::SignalID Widget::OnLeftClick = Signal::AllocateID();
+Signal::SignalID Widget::OnRightClick = Signal::AllocateID();
+Signal::SignalID Widget::OnKeyPress = Signal::AllocateID();
+Signal::SignalID Widget::OnKeyRelease = Signal::AllocateID();
+Signal::SignalID Widget::OnText = Signal::AllocateID();
+
+namespace {
+
+const sf::FloatRect g_everywhere(-1e9f, -1e9f, 2e9f, 2e9f);
+
+bool Inside(const sf::FloatRect& rect, float x, float y) {
+	return x >= rect.left && x < rect.left + rect.width && y >= rect.top && y < rect.top + rect.height;
+}
+
+sf::FloatRect Intersect(const sf::FloatRect& a, const sf::FloatRect& b) {
+	sf::FloatRect result;
+	if(!a.intersects(b, result)) {
+		return sf::FloatRect(a.left, a.top, 0.f, 0.f);
+	}
+	return result;
+}
+
+unsigned int ThemeGeneration() {
+	return Context::Get().GetEngine().GetGeneration();
+}
+
+}
+
+Widget::Widget() :
+	m_geometry(new priv::Geometry()) {
+}
+
+Widget::~Widget() = default;
+
+void Widget::Show(bool show) {
+	if(show == m_visible) {
+		return;
+	}
+	m_visible = show;
+	if(!show) {
+		ResetInteraction();
+	}
+	m_layout_dirty = true;
+	if(m_parent) {
+		m_parent->MarkRequisitionDirty();
+	}
+	MarkRenderDirty();
+}
+
+bool Widget::IsLocallyVisible() const {
+	return m_visible;
+}
+
+bool Widget::IsGloballyVisible() const {
+	for(const Widget* widget = this; widget; widget = widget->m_parent) {
+		if(!widget->m_visible) {
+			return false;
+		}
+	}
+	return true;
+}
+
+void Widget::SetClass(const std::string& cls) {
+	if(cls == m_class) {
+		return;
+	}
+	m_class = cls;
+	InvalidateStyle();
+}
+
+const std::string& Widget::GetClass() const {
+	return m_class;
+}
+
+void Widget::SetId(const std::string& id) {
+	if(id == m_id) {
+		return;
+	}
+	m_id = id;
+	InvalidateStyle();
+}
+
+const std::string& Widget::GetId() const {
+	return m_id;
+}
+
+void Widget::SetRequisition(const sf::Vector2f& requisition) {
+	m_requested_size = requisition;
+	MarkRequisitionDirty();
+}
+
+const sf::Vector2f& Widget::GetRequisition() const {
+	const Widget* root = GetRoot();
+	if(root->m_layout_generation != ThemeGeneration()) {
+		const_cast<Widget*>(root)->RefreshThemeRecursive();
+	}
+	if(m_requisition_dirty) {
+		m_requisition_dirty = false;
+		sf::Vector2f size = const_cast<Widget*>(this)->CalculateRequisition();
+		if(m_requested_size.x > 0.f) {
+			size.x = std::max(size.x, m_requested_size.x);
+		}
+		if(m_requested_size.y > 0.f) {
+			size.y = std::max(size.y, m_requested_size.y);
+		}
+		m_requisition = size;
+	}
+	return m_requisition;
+}
+
+const sf::FloatRect& Widget::GetAllocation() const {
+	EnsureLayout();
+	return m_allocation;
+}
+
+void Widget::SetAllocation(const sf::FloatRect& rect) {
+	const sf::FloatRect rounded(std::round(rect.left), std::round(rect.top), std::max(0.f, std::round(rect.width)),
+	                            std::max(0.f, std::round(rect.height)));
+	const bool moved = rounded.left != m_allocation.left || rounded.top != m_allocation.top;
+	const bool resized = rounded.width != m_allocation.width || rounded.height != m_allocation.height;
+	if(!moved && !resized && !m_layout_dirty) {
+		return;
+	}
+	const sf::Vector2f old_size(m_allocation.width, m_allocation.height);
+	m_allocation = rounded;
+	if(resized) {
+		m_geometry_dirty = true;
+		m_layout_dirty = true;
+		HandleSizeChange(old_size);
+	}
+	if(m_parent && (moved || resized)) {
+		// A top-level widget's batches are relative to itself: moving it
+		// alone does not need them rebuilt.
+		MarkRenderDirty();
+	}
+	else if(resized) {
+		m_render_dirty = true;
+	}
+	if(m_layout_dirty) {
+		m_layout_dirty = false;
+		AllocateChildren();
+	}
+	if(resized) {
+		Emit(OnSizeAllocate);
+	}
+}
+
+void Widget::SetPosition(const sf::Vector2f& position) {
+	const float x = std::round(position.x);
+	const float y = std::round(position.y);
+	if(x == m_allocation.left && y == m_allocation.top) {
+		return;
+	}
+	m_allocation.left = x;
+	m_allocation.top = y;
+	if(m_parent) {
+		MarkRenderDirty();
+	}
+}
+
+sf::Vector2f Widget::GetAbsolutePosition() const {
+	EnsureLayout();
+	sf::Vector2f position(m_allocation.left, m_allocation.top);
+	for(const Widget* parent = m_parent; parent; parent = parent->m_parent) {
+		position += sf::Vector2f(parent->m_allocation.left, parent->m_allocation.top) + parent->GetChildOffset();
+	}
+	return position;
+}
+
+void Widget::GrabFocus() {
+	Context& context = Context::Get();
+	Ptr previous = context.GetFocused();
+	if(previous.get() == this) {
+		return;
+	}
+	context.SetFocused(shared_from_this());
+	if(previous) {
+		previous->Emit(OnLostFocus);
+	}
+	Emit(OnGainFocus);
+}
+
+bool Widget::HasFocus() const {
+	return Context::Get().GetFocused().get() == this;
+}
+
+void Widget::SetState(State state) {
+	if(state == m_state) {
+		return;
+	}
+	const State old_state = m_state;
+	const priv::Style before = GetLook();
+	m_state = state;
+	if(GetChildList()) {
+		InvalidateStyle();
+	}
+	else {
+		m_style_dirty = true;
+		const priv::Style& after = GetLook();
+		if(after.font != before.font || after.character_size != before.character_size ||
+		   after.padding != before.padding || after.border_width != before.border_width) {
+			MarkRequisitionDirty();
+		}
+	}
+	HandleStateChange(old_state);
+	Emit(OnStateChange);
+}
+
+Widget::State Widget::GetState() const {
+	return m_state;
+}
+
+SharedPtr<Container> Widget::GetParent() {
+	if(!m_parent) {
+		return nullptr;
+	}
+	return std::static_pointer_cast<Container>(m_parent->weak_from_this().lock());
+}
+
+SharedPtr<const Container> Widget::GetParent() const {
+	if(!m_parent) {
+		return nullptr;
+	}
+	return std::static_pointer_cast<const Container>(m_parent->weak_from_this().lock());
+}
+
+Signal& Widget::GetSignal(Signal::SignalID id) {
+	return m_signals[id];
+}
+
+void Widget::HandleEvent(const sf::Event& event) {
+	priv::Dispatch::Scope scope;
+	const Ptr keep_alive = weak_from_this().lock();
+	EnsureLayout();
+	switch(event.type) {
+		case sf::Event::MouseMoved:
+		case sf::Event::MouseButtonPressed:
+		case sf::Event::MouseButtonReleased: {
+			sf::Vector2f origin;
+			if(m_parent) {
+				origin = m_parent->GetAbsolutePosition() + m_parent->GetChildOffset();
+			}
+			RouteEvent(event, origin, g_everywhere);
+			break;
+		}
+		case sf::Event::MouseLeft:
+			RouteLeave();
+			break;
+		case sf::Event::KeyPressed:
+		case sf::Event::KeyReleased:
+		case sf::Event::TextEntered:
+			RouteKeyEvent(event);
+			break;
+		default:
+			break;
+	}
+}
+
+void Widget::Update(float) {
+}
+
+void Widget::RequestResize() {
+	MarkRequisitionDirty();
+}
+
+void Widget::Invalidate() const {
+	m_geometry_dirty = true;
+	MarkRenderDirty();
+}
+
+sf::Vector2f Widget::CalculateRequisition() {
+	return sf::Vector2f();
+}
+
+void Widget::AllocateChildren() {
+}
+
+void Widget::HandleSizeChange(const sf::Vector2f&) {
+}
+
+void Widget::BuildGeometry(priv::Geometry&) const {
+}
+
+void Widget::HandleStateChange(State) {
+	Invalidate();
+}
+
+void Widget::HandleMouseMoveEvent(int, int) {
+}
+
+void Widget::HandleMouseButtonEvent(sf::Mouse::Button, bool, int, int) {
+}
+
+void Widget::HandleMouseEnter(int, int) {
+}
+
+void Widget::HandleMouseLeave(int, int) {
+}
+
+void Widget::HandleKeyEvent(const sf::Event&) {
+}
+
+bool Widget::TakesClickAlone() const {
+	return false;
+}
+
+sf::Vector2f Widget::GetChildOffset() const {
+	return sf::Vector2f();
+}
+
+bool Widget::ClipsChildren() const {
+	return false;
+}
+
+sf::Vector2f Widget::GetRootSize(const sf::Vector2f& requisition) const {
+	return requisition;
+}
+
+const std::vector<Widget::Ptr>* Widget::GetChildList() const {
+	return nullptr;
+}
+
+const priv::Style& Widget::GetLook() const {
+	const unsigned int generation = ThemeGeneration();
+	if(!m_style || m_style_dirty || m_style_generation != generation) {
+		if(!m_style) {
+			m_style.reset(new priv::Style());
+		}
+		Context::Get().GetEngine().GetTheme().Resolve(*this, *m_style);
+		m_style_dirty = false;
+		m_style_generation = generation;
+	}
+	return *m_style;
+}
+
+bool Widget::IsMouseInWidget() const {
+	return m_mouse_in;
+}
+
+bool Widget::IsMouseButtonDown(sf::Mouse::Button button) const {
+	if(button == sf::Mouse::Left) {
+		return m_left_down;
+	}
+	if(button == sf::Mouse::Right) {
+		return m_right_down;
+	}
+	return false;
+}
+
+void Widget::Emit(Signal::SignalID id) {
+	priv::Dispatch::Emit(*this, id);
+}
+
+void Widget::EnsureLayout() const {
+	GetRoot()->LayoutRoot();
+}
+
+void Widget::InvalidateStyle() {
+	m_style_dirty = true;
+	m_geometry_dirty = true;
+	if(const auto* children = GetChildList()) {
+		for(const auto& child : *children) {
+			if(child) {
+				child->InvalidateStyle();
+			}
+		}
+	}
+	MarkRequisitionDirty();
+}
+
+void Widget::RefreshThemeRecursive() {
+	m_style_dirty = true;
+	m_geometry_dirty = true;
+	m_requisition_dirty = true;
+	m_layout_dirty = true;
+	m_render_dirty = true;
+	m_layout_generation = ThemeGeneration();
+	if(const auto* children = GetChildList()) {
+		for(const auto& child : *children) {
+			if(child) {
+				child->RefreshThemeRecursive();
+			}
+		}
+	}
+}
+
+bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip) {
+	if(!m_visible) {
+		return false;
+	}
+	float x = 0.f;
+	float y = 0.f;
+	if(event.type == sf::Event::MouseMoved) {
+		x = static_cast<float>(event.mouseMove.x);
+		y = static_cast<float>(event.mouseMove.y);
+	}
+	else {
+		x = static_cast<float>(event.mouseButton.x);
+		y = static_cast<float>(event.mouseButton.y);
+	}
+	const sf::FloatRect rect(origin.x + m_allocation.left, origin.y + m_allocation.top, m_allocation.width,
+	                         m_allocation.height);
+	const bool inside = Inside(rect, x, y) && Inside(clip, x, y);
+	bool taken = false;
+	if(const auto* children = GetChildList()) {
+		const sf::Vector2f child_origin = sf::Vector2f(rect.left, rect.top) + GetChildOffset();
+		const sf::FloatRect child_clip = ClipsChildren() ? Intersect(clip, rect) : clip;
+		// Routing runs no handler, so the list cannot change under us.
+		for(std::size_t i = 0; i < children->size(); ++i) {
+			const Ptr& child = (*children)[i];
+			if(child && child->RouteEvent(event, child_origin, child_clip)) {
+				taken = true;
+			}
+		}
+	}
+	return ProcessOwnEvent(event, inside, taken);
+}
+
+void Widget::UpdateHover(bool inside, int x, int y) {
+	if(inside == m_mouse_in) {
+		return;
+	}
+	m_mouse_in = inside;
+	if(inside) {
+		HandleMouseEnter(x, y);
+		Emit(OnMouseEnter);
+	}
+	else {
+		HandleMouseLeave(x, y);
+		Emit(OnMouseLeave);
+	}
+}
+
+bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken) {
+	if(event.type == sf::Event::MouseMoved) {
+		const int x = event.mouseMove.x;
+		const int y = event.mouseMove.y;
+		UpdateHover(inside, x, y);
+		HandleMouseMoveEvent(x, y);
+		if(inside) {
+			Emit(OnMouseMove);
+		}
+		return click_taken;
+	}
+	const int x = event.mouseButton.x;
+	const int y = event.mouseButton.y;
+	const sf::Mouse::Button button = event.mouseButton.button;
+	// A press or release also tells where the pointer is: no prior move needed.
+	UpdateHover(inside, x, y);
+	if(event.type == sf::Event::MouseButtonPressed) {
+		if(inside && button == sf::Mouse::Left) {
+			m_left_down = true;
+			Emit(OnMouseLeftPress);
+		}
+		else if(inside && button == sf::Mouse::Right) {
+			m_right_down = true;
+			Emit(OnMouseRightPress);
+		}
+		HandleMouseButtonEvent(button, true, x, y);
+		return click_taken;
+	}
+	bool was_down = false;
+	if(button == sf::Mouse::Left) {
+		was_down = m_left_down;
+		m_left_down = false;
+		if(inside) {
+			Emit(OnMouseLeftRelease);
+		}
+	}
+	else if(button == sf::Mouse::Right) {
+		was_down = m_right_down;
+		m_right_down = false;
+		if(inside) {
+			Emit(OnMouseRightRelease);
+		}
+	}
+	HandleMouseButtonEvent(button, false, x, y);
+	if(was_down && inside && !click_taken) {
+		Emit(button == sf::Mouse::Left ? OnLeftClick : OnRightClick);
+		if(TakesClickAlone()) {
+			return true;
+		}
+	}
+	return click_taken;
+}
+
+void Widget::RouteLeave() {
+	if(!m_mouse_in) {
+		return;
+	}
+	if(const auto* children = GetChildList()) {
+		for(std::size_t i = 0; i < children->size(); ++i) {
+			if((*children)[i]) {
+				(*children)[i]->RouteLeave();
+			}
+		}
+	}
+	UpdateHover(false, -1, -1);
+}
+
+void Widget::RouteKeyEvent(const sf::Event& event) {
+	if(!IsGloballyVisible()) {
+		return;
+	}
+	HandleKeyEvent(event);
+	if(event.type == sf::Event::KeyPressed) {
+		Emit(OnKeyPress);
+	}
+	else if(event.type == sf::Event::KeyReleased) {
+		Emit(OnKeyRelease);
+	}
+	else if(event.type == sf::Event::TextEntered) {
+		Emit(OnText);
+	}
+}
+
+void Widget::MarkRequisitionDirty() {
+	Widget* widget = this;
+	while(true) {
+		widget->m_requisition_dirty = true;
+		widget->m_layout_dirty = true;
+		if(!widget->m_parent) {
+			break;
+		}
+		widget = widget->m_parent;
+	}
+	widget->m_render_dirty = true;
+}
+
+void Widget::MarkRenderDirty() const {
+	GetRoot()->m_render_dirty = true;
+}
+
+void Widget::LayoutRoot() const {
+	if(m_in_layout) {
+		return;
+	}
+	if(m_layout_generation != ThemeGeneration()) {
+		const_cast<Widget*>(this)->RefreshThemeRecursive();
+	}
+	if(!m_requisition_dirty && !m_layout_dirty) {
+		return;
+	}
+	// Signals raised while laying out (size changes) run after it.
+	priv::Dispatch::Scope scope;
+	m_in_layout = true;
+	Widget* self = const_cast<Widget*>(this);
+	// A wrapping label may change its height once it learns its width, so a
+	// second pass can be needed; more would mean a cycle, which is cut.
+	for(int pass = 0; pass < 4 && (m_requisition_dirty || m_layout_dirty); ++pass) {
+		const sf::Vector2f size = GetRootSize(GetRequisition());
+		self->SetAllocation(sf::FloatRect(m_allocation.left, m_allocation.top, size.x, size.y));
+	}
+	m_requisition_dirty = false;
+	m_layout_dirty = false;
+	m_in_layout = false;
+}
+
+void Widget::ResetInteraction() {
+	m_mouse_in = false;
+	m_left_down = false;
+	m_right_down = false;
+	if(m_state == State::PRELIGHT || m_state == State::ACTIVE) {
+		SetState(State::NORMAL);
+	}
+	if(const auto* children = GetChildList()) {
+		for(const auto& child : *children) {
+			if(child) {
+				child->ResetInteraction();
+			}
+		}
+	}
+}
+
+const Widget* Widget::GetRoot() const {
+	const Widget* widget = this;
+	while(widget->m_parent) {
+		widget = widget->m_parent;
+	}
+	return widget;
+}
+
+}

@@ -1,0 +1,181 @@
+#include "priv/Batcher.hpp"
+
+#include <SFGUI/Widget.hpp>
+
+#include "priv/Geometry.hpp"
+
+#include <SFML/Graphics/RenderStates.hpp>
+#include <SFML/Graphics/View.hpp>
+
+#include <algorithm>
+
+namespace sfg {
+namespace priv {
+
+namespace {
+
+void AppendMoved(std::vector<sf::Vertex>& out, const std::vector<sf::Vertex>& in, sf::Vector2f offset) {
+	const std::size_t start = out.size();
+	out.insert(out.end(), in.begin(), in.end());
+	for(std::size_t i = start; i < out.size(); ++i) {
+		out[i].position += offset;
+	}
+}
+
+std::vector<sf::Vertex>& BatchFor(std::vector<std::pair<const sf::Texture*, std::vector<sf::Vertex>>>& batches,
+                                  const sf::Texture* texture) {
+	for(auto& batch : batches) {
+		if(batch.first == texture) {
+			return batch.second;
+		}
+	}
+	batches.emplace_back(texture, std::vector<sf::Vertex>());
+	return batches.back().second;
+}
+
+}
+
+void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& batches, std::size_t region) {
+	if(!widget.m_visible) {
+		return;
+	}
+	Geometry& geometry = *widget.m_geometry;
+	if(widget.m_geometry_dirty) {
+		geometry.Clear();
+		widget.BuildGeometry(geometry);
+		widget.m_geometry_dirty = false;
+	}
+	{
+		Region& target = batches.regions[region];
+		if(!geometry.quads.empty()) {
+			AppendMoved(target.quads, geometry.quads, offset);
+		}
+		if(!geometry.image.empty() && geometry.image_texture) {
+			AppendMoved(BatchFor(target.images, geometry.image_texture), geometry.image, offset);
+		}
+		if(!geometry.glyphs.empty() && geometry.glyph_texture) {
+			AppendMoved(BatchFor(target.glyphs, geometry.glyph_texture), geometry.glyphs, offset);
+		}
+	}
+	const auto* children = widget.GetChildList();
+	if(!children) {
+		return;
+	}
+	std::size_t child_region = region;
+	if(widget.ClipsChildren()) {
+		const sf::FloatRect own(offset.x, offset.y, widget.m_allocation.width, widget.m_allocation.height);
+		sf::FloatRect clip = own;
+		const Region& parent = batches.regions[region];
+		if(parent.clipped && !parent.clip.intersects(own, clip)) {
+			return; // entirely clipped away
+		}
+		batches.regions.emplace_back();
+		child_region = batches.regions.size() - 1;
+		batches.regions[child_region].clip = clip;
+		batches.regions[child_region].clipped = true;
+	}
+	const sf::Vector2f base = offset + widget.GetChildOffset();
+	for(const auto& child : *children) {
+		if(child) {
+			Collect(*child, base + sf::Vector2f(child->m_allocation.left, child->m_allocation.top), batches,
+			        child_region);
+		}
+	}
+}
+
+WindowBatches& Batcher::Prepare(const Widget& root) {
+	Geometry& geometry = *root.m_geometry;
+	if(!geometry.batches) {
+		geometry.batches.reset(new WindowBatches());
+	}
+	WindowBatches& batches = *geometry.batches;
+	if(!root.m_render_dirty) {
+		return batches;
+	}
+	// Keep the first region's buffers to avoid reallocating every rebuild.
+	if(batches.regions.empty()) {
+		batches.regions.emplace_back();
+	}
+	batches.regions.resize(1);
+	Region& first = batches.regions[0];
+	first.clipped = false;
+	first.quads.clear();
+	for(auto& batch : first.images) {
+		batch.second.clear();
+	}
+	for(auto& batch : first.glyphs) {
+		batch.second.clear();
+	}
+	Collect(root, sf::Vector2f(), batches, 0);
+	// Drop batches that stayed empty (a picture or font no longer shown).
+	first.images.erase(std::remove_if(first.images.begin(), first.images.end(),
+	                                  [](const auto& batch) { return batch.second.empty(); }),
+	                   first.images.end());
+	first.glyphs.erase(std::remove_if(first.glyphs.begin(), first.glyphs.end(),
+	                                  [](const auto& batch) { return batch.second.empty(); }),
+	                   first.glyphs.end());
+	root.m_render_dirty = false;
+	return batches;
+}
+
+unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
+	const WindowBatches& batches = Prepare(root);
+	const sf::Vector2f position(root.m_allocation.left, root.m_allocation.top);
+	const sf::Vector2f target_size(static_cast<float>(target.getSize().x), static_cast<float>(target.getSize().y));
+	const sf::View pixel_view(sf::FloatRect(0.f, 0.f, target_size.x, target_size.y));
+	sf::RenderStates states;
+	states.transform.translate(position);
+	unsigned int calls = 0;
+	bool custom_view = false;
+	for(const Region& region : batches.regions) {
+		if(region.quads.empty() && region.images.empty() && region.glyphs.empty()) {
+			continue;
+		}
+		if(region.clipped) {
+			sf::FloatRect clip(region.clip.left + position.x, region.clip.top + position.y, region.clip.width,
+			                   region.clip.height);
+			sf::FloatRect visible;
+			if(!clip.intersects(sf::FloatRect(0.f, 0.f, target_size.x, target_size.y), visible) ||
+			   visible.width < 1.f || visible.height < 1.f) {
+				continue;
+			}
+			// Clip through the viewport: the view shows exactly the visible
+			// rectangle, mapped one to one onto the same pixels.
+			sf::View view(visible);
+			view.setViewport(sf::FloatRect(visible.left / target_size.x, visible.top / target_size.y,
+			                               visible.width / target_size.x, visible.height / target_size.y));
+			target.setView(view);
+			custom_view = true;
+		}
+		else if(custom_view) {
+			target.setView(pixel_view);
+			custom_view = false;
+		}
+		states.texture = nullptr;
+		if(!region.quads.empty()) {
+			target.draw(region.quads.data(), region.quads.size(), sf::Triangles, states);
+			++calls;
+		}
+		for(const auto& batch : region.images) {
+			if(!batch.second.empty()) {
+				states.texture = batch.first;
+				target.draw(batch.second.data(), batch.second.size(), sf::Triangles, states);
+				++calls;
+			}
+		}
+		for(const auto& batch : region.glyphs) {
+			if(!batch.second.empty()) {
+				states.texture = batch.first;
+				target.draw(batch.second.data(), batch.second.size(), sf::Triangles, states);
+				++calls;
+			}
+		}
+	}
+	if(custom_view) {
+		target.setView(pixel_view);
+	}
+	return calls;
+}
+
+}
+}

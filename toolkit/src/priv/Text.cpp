@@ -1,0 +1,236 @@
+#include "priv/Text.hpp"
+
+#include "priv/Geometry.hpp"
+
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace sfg {
+namespace priv {
+
+GlyphTable::GlyphTable(const sf::Font* font, unsigned int size) :
+	m_font(font),
+	m_size(size) {
+	for(bool& loaded : m_ascii_loaded) {
+		loaded = false;
+	}
+}
+
+GlyphMetrics GlyphTable::Fetch(sf::Uint32 code_point) const {
+	GlyphMetrics metrics;
+	if(!m_font) {
+		return metrics;
+	}
+	const sf::Glyph& glyph = m_font->getGlyph(code_point, m_size, false);
+	metrics.advance = glyph.advance;
+	metrics.bounds = glyph.bounds;
+	metrics.texture_rect = sf::FloatRect(glyph.textureRect);
+	return metrics;
+}
+
+const GlyphMetrics& GlyphTable::Get(sf::Uint32 code_point) {
+	if(code_point < 128) {
+		if(!m_ascii_loaded[code_point]) {
+			m_ascii[code_point] = Fetch(code_point);
+			m_ascii_loaded[code_point] = true;
+		}
+		return m_ascii[code_point];
+	}
+	for(const auto& entry : m_other) {
+		if(entry.first == code_point) {
+			return entry.second;
+		}
+	}
+	if(m_other.size() > 4096) {
+		m_other.clear();
+	}
+	m_other.emplace_back(code_point, Fetch(code_point));
+	return m_other.back().second;
+}
+
+const sf::Texture* GlyphTable::GetTexture() const {
+	return m_font ? &m_font->getTexture(m_size) : nullptr;
+}
+
+GlyphTable& GlyphTable::For(const sf::Font* font, unsigned int size) {
+	static std::map<std::pair<const sf::Font*, unsigned int>, std::unique_ptr<GlyphTable>>* tables =
+		new std::map<std::pair<const sf::Font*, unsigned int>, std::unique_ptr<GlyphTable>>();
+	auto& slot = (*tables)[std::make_pair(font, size)];
+	if(!slot) {
+		slot.reset(new GlyphTable(font, size));
+	}
+	return *slot;
+}
+
+namespace {
+
+// Tabs become spaces up to the next multiple of four columns.
+void ExpandTabs(const sf::String& text, std::u32string& out) {
+	out.clear();
+	out.reserve(text.getSize());
+	std::size_t column = 0;
+	for(auto it = text.begin(); it != text.end(); ++it) {
+		const sf::Uint32 c = *it;
+		if(c == U'\t') {
+			do {
+				out.push_back(U' ');
+				++column;
+			} while(column % 4 != 0);
+		}
+		else if(c == U'\r') {
+			continue;
+		}
+		else {
+			out.push_back(static_cast<char32_t>(c));
+			column = (c == U'\n') ? 0 : column + 1;
+		}
+	}
+}
+
+void WrapParagraph(TextLayout& layout, GlyphTable& glyphs, std::size_t begin, std::size_t end, float wrap) {
+	const std::u32string& text = layout.text;
+	auto emit = [&layout](std::size_t b, std::size_t e, float w) {
+		TextLine line;
+		line.begin = b;
+		line.end = e;
+		line.width = w;
+		layout.lines.push_back(line);
+		layout.width = std::max(layout.width, w);
+	};
+	if(wrap <= 0.f) {
+		float width = 0.f;
+		for(std::size_t i = begin; i < end; ++i) {
+			width += glyphs.Get(text[i]).advance;
+		}
+		emit(begin, end, width);
+		return;
+	}
+	std::size_t line_begin = begin;
+	std::size_t line_end = begin;
+	float line_width = 0.f;
+	bool line_has_word = false;
+	std::size_t i = begin;
+	while(i < end) {
+		// Spaces before the next word.
+		std::size_t space_begin = i;
+		float space_width = 0.f;
+		while(i < end && text[i] == U' ') {
+			space_width += glyphs.Get(text[i]).advance;
+			++i;
+		}
+		if(i == end) {
+			break; // trailing spaces take no room
+		}
+		const std::size_t word_begin = i;
+		float word_width = 0.f;
+		while(i < end && text[i] != U' ') {
+			word_width += glyphs.Get(text[i]).advance;
+			++i;
+		}
+		const std::size_t word_end = i;
+		if(!line_has_word) {
+			// Leading spaces of a paragraph are kept as indentation.
+			if(space_begin != line_begin || line_width + space_width + word_width > wrap) {
+				line_begin = word_begin;
+				space_width = 0.f;
+			}
+		}
+		if(line_width + space_width + word_width <= wrap) {
+			line_width += space_width + word_width;
+			line_end = word_end;
+			line_has_word = true;
+			continue;
+		}
+		if(line_has_word) {
+			emit(line_begin, line_end, line_width);
+			line_begin = word_begin;
+			line_end = word_begin;
+			line_width = 0.f;
+			line_has_word = false;
+			if(word_width <= wrap) {
+				line_width = word_width;
+				line_end = word_end;
+				line_has_word = true;
+				continue;
+			}
+		}
+		// A word wider than the line: break it between characters, at least
+		// one character per line.
+		std::size_t piece_begin = word_begin;
+		float piece_width = 0.f;
+		for(std::size_t k = word_begin; k < word_end; ++k) {
+			const float advance = glyphs.Get(text[k]).advance;
+			if(k > piece_begin && piece_width + advance > wrap) {
+				emit(piece_begin, k, piece_width);
+				piece_begin = k;
+				piece_width = 0.f;
+			}
+			piece_width += advance;
+		}
+		line_begin = piece_begin;
+		line_end = word_end;
+		line_width = piece_width;
+		line_has_word = true;
+	}
+	emit(line_begin, line_has_word ? line_end : line_begin, line_has_word ? line_width : 0.f);
+}
+
+}
+
+void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size,
+                float line_height, float wrap_width) {
+	ExpandTabs(text, layout.text);
+	layout.lines.clear();
+	layout.width = 0.f;
+	layout.line_height = line_height;
+	layout.font = font;
+	layout.size = size;
+	layout.wrap_width = wrap_width;
+	layout.valid = true;
+	if(layout.text.empty()) {
+		return;
+	}
+	GlyphTable& glyphs = GlyphTable::For(font, size);
+	std::size_t begin = 0;
+	const std::size_t length = layout.text.size();
+	while(begin < length) {
+		std::size_t end = layout.text.find(U'\n', begin);
+		if(end == std::u32string::npos) {
+			end = length;
+		}
+		WrapParagraph(layout, glyphs, begin, end, wrap_width);
+		begin = end + 1; // a trailing line break adds no line
+	}
+}
+
+void AppendText(std::vector<sf::Vertex>& out, const TextLayout& layout, sf::Vector2f origin, const sf::Color& color) {
+	if(!layout.font || layout.lines.empty()) {
+		return;
+	}
+	GlyphTable& glyphs = GlyphTable::For(layout.font, layout.size);
+	float baseline = std::round(origin.y) + static_cast<float>(layout.size);
+	for(const auto& line : layout.lines) {
+		float pen = std::round(origin.x);
+		for(std::size_t i = line.begin; i < line.end; ++i) {
+			const char32_t c = layout.text[i];
+			const GlyphMetrics& glyph = glyphs.Get(c);
+			if(c != U' ' && glyph.texture_rect.width > 0.f) {
+				const sf::FloatRect quad(pen + glyph.bounds.left, baseline + glyph.bounds.top, glyph.bounds.width,
+				                         glyph.bounds.height);
+				AppendQuad(out, quad, color, glyph.texture_rect);
+			}
+			pen += glyph.advance;
+		}
+		baseline += layout.line_height;
+	}
+}
+
+sf::Vector2f MeasureText(const sf::String& text, const sf::Font* font, unsigned int size, float line_height) {
+	TextLayout layout;
+	LayoutText(layout, text, font, size, line_height, -1.f);
+	return sf::Vector2f(layout.width, layout.GetHeight());
+}
+
+}
+}

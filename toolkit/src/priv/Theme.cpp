@@ -1,0 +1,544 @@
+#include "priv/Theme.hpp"
+
+#include <SFGUI/Context.hpp>
+#include <SFGUI/Container.hpp>
+#include <SFGUI/Widget.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+namespace sfg {
+namespace priv {
+
+namespace {
+
+// The built-in look, expressed as ordinary rules so a theme overrides it
+// property by property.
+const char* const g_builtin_theme =
+	"* {"
+	"  Color: #c6cbc4ff;"
+	"  BackgroundColor: #464646ff;"
+	"  BorderColor: #5a6a50ff;"
+	"  BorderColorShift: 20;"
+	"  BorderWidth: 1;"
+	"  Padding: 5;"
+	"  Spacing: 5;"
+	"  Gap: 10;"
+	"  FontName: Default;"
+	"  FontSize: 12;"
+	"  TitleBackgroundColor: #5a6a50ff;"
+	"  TitlePadding: 5;"
+	"}"
+	"Button { BackgroundColor: #555752ff; }"
+	"Button:Prelight { BackgroundColor: #656762ff; Color: #ffffffff; }"
+	"Button:Active { BackgroundColor: #777777ff; Color: #ffffffff; }";
+
+const char* const g_property_names[] = {
+	"Color", "BackgroundColor", "BorderColor", "BorderColorShift", "BorderWidth", "Padding",
+	"Spacing", "Gap", "FontName", "FontSize", "TitleBackgroundColor", "TitlePadding"};
+
+const char* const g_state_names[] = {"Normal", "Active", "Prelight", "Selected", "Insensitive"};
+
+bool IsSpace(char c) {
+	return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+std::string Trim(const std::string& text) {
+	std::size_t begin = 0;
+	std::size_t end = text.size();
+	while(begin < end && IsSpace(text[begin])) {
+		++begin;
+	}
+	while(end > begin && IsSpace(text[end - 1])) {
+		--end;
+	}
+	return text.substr(begin, end - begin);
+}
+
+bool IsNameChar(char c) {
+	const unsigned char u = static_cast<unsigned char>(c);
+	return std::isalnum(u) || c == '_' || c == '-' || u >= 0x80;
+}
+
+bool EqualsNoCase(const std::string& a, const char* b) {
+	std::size_t i = 0;
+	for(; i < a.size() && b[i]; ++i) {
+		if(std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+			return false;
+		}
+	}
+	return i == a.size() && !b[i];
+}
+
+int HexDigit(char c) {
+	if(c >= '0' && c <= '9') {
+		return c - '0';
+	}
+	if(c >= 'a' && c <= 'f') {
+		return c - 'a' + 10;
+	}
+	if(c >= 'A' && c <= 'F') {
+		return c - 'A' + 10;
+	}
+	return -1;
+}
+
+bool ParseColor(const std::string& text, sf::Color& out) {
+	if((text.size() != 7 && text.size() != 9) || text[0] != '#') {
+		return false;
+	}
+	sf::Uint8 channels[4] = {0, 0, 0, 255};
+	for(std::size_t i = 1, channel = 0; i < text.size(); i += 2, ++channel) {
+		const int high = HexDigit(text[i]);
+		const int low = HexDigit(text[i + 1]);
+		if(high < 0 || low < 0) {
+			return false;
+		}
+		channels[channel] = static_cast<sf::Uint8>(high * 16 + low);
+	}
+	out = sf::Color(channels[0], channels[1], channels[2], channels[3]);
+	return true;
+}
+
+bool ParseNumber(const std::string& text, float low, float high, float& out) {
+	if(text.empty() || text.size() > 32) {
+		return false;
+	}
+	for(char c : text) {
+		if(!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+')) {
+			return false;
+		}
+	}
+	errno = 0;
+	char* end = nullptr;
+	const double value = std::strtod(text.c_str(), &end);
+	if(end != text.c_str() + text.size() || errno != 0 || !std::isfinite(value) || value < low || value > high) {
+		return false;
+	}
+	out = static_cast<float>(value);
+	return true;
+}
+
+// Replaces comments by a space. Returns false for an unterminated comment
+// (the rest of the text is dropped).
+bool StripComments(const std::string& text, std::string& out) {
+	out.clear();
+	out.reserve(text.size());
+	std::size_t i = 0;
+	while(i < text.size()) {
+		if(text[i] == '/' && i + 1 < text.size() && text[i + 1] == '*') {
+			const std::size_t close = text.find("*/", i + 2);
+			if(close == std::string::npos) {
+				return false;
+			}
+			out.push_back(' ');
+			i = close + 2;
+			continue;
+		}
+		out.push_back(text[i]);
+		++i;
+	}
+	return true;
+}
+
+}
+
+Theme::Theme() {
+	Reset();
+}
+
+void Theme::Reset() {
+	m_rules.clear();
+	Parse(g_builtin_theme);
+	++m_generation;
+}
+
+unsigned int Theme::GetGeneration() const {
+	return m_generation;
+}
+
+bool Theme::ParseSelector(const std::string& text, Selector& out) {
+	out = Selector();
+	std::size_t i = 0;
+	const std::size_t n = text.size();
+	char pending = 0; // combinator before the next simple selector
+	long ids = 0;
+	long classes = 0;
+	long others = 0;
+	while(true) {
+		bool saw_space = false;
+		while(i < n && IsSpace(text[i])) {
+			++i;
+			saw_space = true;
+		}
+		if(i < n && text[i] == '>') {
+			if(out.parts.empty() || pending == '>') {
+				return false;
+			}
+			pending = '>';
+			++i;
+			continue;
+		}
+		if(i >= n) {
+			break;
+		}
+		if(!out.parts.empty()) {
+			if(!pending && !saw_space) {
+				return false;
+			}
+			out.combinators.push_back(pending ? pending : ' ');
+		}
+		pending = 0;
+		Simple simple;
+		bool any = false;
+		if(text[i] == '*') {
+			++i;
+			any = true;
+		}
+		else if(IsNameChar(text[i])) {
+			const std::size_t begin = i;
+			while(i < n && IsNameChar(text[i])) {
+				++i;
+			}
+			simple.type = text.substr(begin, i - begin);
+			++others;
+			any = true;
+		}
+		while(i < n && (text[i] == '.' || text[i] == '#' || text[i] == ':')) {
+			const char kind = text[i++];
+			const std::size_t begin = i;
+			while(i < n && IsNameChar(text[i])) {
+				++i;
+			}
+			if(i == begin) {
+				return false;
+			}
+			const std::string name = text.substr(begin, i - begin);
+			if(kind == '.') {
+				simple.classes.push_back(name);
+				++classes;
+			}
+			else if(kind == '#') {
+				simple.ids.push_back(name);
+				++ids;
+			}
+			else {
+				int state = -1;
+				for(int s = 0; s < 5; ++s) {
+					if(EqualsNoCase(name, g_state_names[s])) {
+						state = s;
+					}
+				}
+				if(state < 0 || (simple.state >= 0 && simple.state != state)) {
+					return false;
+				}
+				simple.state = state;
+				++others;
+			}
+			any = true;
+		}
+		if(!any) {
+			return false;
+		}
+		out.parts.push_back(simple);
+		if(i < n && !IsSpace(text[i]) && text[i] != '>') {
+			return false;
+		}
+	}
+	if(out.parts.empty() || pending) {
+		return false;
+	}
+	out.specificity = std::min(ids, 999L) * 1000000L + std::min(classes, 999L) * 1000L + std::min(others, 999L);
+	return true;
+}
+
+bool Theme::ParseSelectorGroup(const std::string& text, std::vector<Selector>& out) {
+	out.clear();
+	std::size_t begin = 0;
+	while(true) {
+		const std::size_t comma = text.find(',', begin);
+		const std::string part = text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin);
+		Selector selector;
+		if(!ParseSelector(part, selector)) {
+			out.clear();
+			return false;
+		}
+		out.push_back(selector);
+		if(comma == std::string::npos) {
+			return true;
+		}
+		begin = comma + 1;
+	}
+}
+
+bool Theme::ParseDeclaration(const std::string& raw_name, const std::string& raw_value, Declaration& out) {
+	const std::string name = Trim(raw_name);
+	std::string value = Trim(raw_value);
+	if(name.empty() || value.empty() || name.size() > 64 || value.size() > 4096) {
+		return false;
+	}
+	for(char c : name) {
+		if(!IsNameChar(c)) {
+			return false;
+		}
+	}
+	out = Declaration();
+	out.name = name;
+	out.property = OTHER;
+	for(int p = 0; p < PROPERTY_COUNT; ++p) {
+		if(name == g_property_names[p]) {
+			out.property = static_cast<Property>(p);
+		}
+	}
+	switch(out.property) {
+		case COLOR:
+		case BACKGROUND_COLOR:
+		case BORDER_COLOR:
+		case TITLE_BACKGROUND_COLOR:
+			if(!ParseColor(value, out.color)) {
+				return false;
+			}
+			break;
+		case BORDER_COLOR_SHIFT:
+			if(!ParseNumber(value, -255.f, 255.f, out.number)) {
+				return false;
+			}
+			break;
+		case FONT_SIZE:
+			if(!ParseNumber(value, 1.f, 200.f, out.number)) {
+				return false;
+			}
+			break;
+		case BORDER_WIDTH:
+		case PADDING:
+		case SPACING:
+		case GAP:
+		case TITLE_PADDING:
+			if(!ParseNumber(value, 0.f, 10000.f, out.number)) {
+				return false;
+			}
+			break;
+		case FONT_NAME:
+			if(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+				value = Trim(value.substr(1, value.size() - 2));
+			}
+			if(value.empty()) {
+				return false;
+			}
+			break;
+		case OTHER:
+			break;
+	}
+	out.text = value;
+	return true;
+}
+
+bool Theme::Parse(const std::string& input) {
+	std::string text;
+	bool ok = StripComments(input, text);
+	std::size_t i = 0;
+	const std::size_t n = text.size();
+	while(i < n) {
+		while(i < n && IsSpace(text[i])) {
+			++i;
+		}
+		if(i >= n) {
+			break;
+		}
+		const std::size_t open = text.find('{', i);
+		const std::size_t stray_close = text.find('}', i);
+		if(open == std::string::npos) {
+			ok = false; // a selector without a block
+			break;
+		}
+		if(stray_close < open) {
+			ok = false; // garbage before a closing brace: drop it
+			i = stray_close + 1;
+			continue;
+		}
+		std::size_t close = text.find('}', open + 1);
+		const std::size_t nested = text.find('{', open + 1);
+		bool rule_ok = true;
+		if(close == std::string::npos) {
+			rule_ok = false;
+			close = n;
+		}
+		if(nested < close) {
+			// Blocks do not nest: skip to the brace closing the outer one.
+			rule_ok = false;
+			int depth = 1;
+			std::size_t k = open + 1;
+			for(; k < n && depth > 0; ++k) {
+				if(text[k] == '{') {
+					++depth;
+				}
+				else if(text[k] == '}') {
+					--depth;
+				}
+			}
+			ok = false;
+			i = k;
+			continue;
+		}
+		Rule rule;
+		if(!ParseSelectorGroup(text.substr(i, open - i), rule.selectors)) {
+			rule_ok = false;
+		}
+		const std::string block = text.substr(open + 1, close - open - 1);
+		std::size_t begin = 0;
+		while(begin <= block.size()) {
+			std::size_t end = block.find(';', begin);
+			if(end == std::string::npos) {
+				end = block.size();
+			}
+			const std::string item = block.substr(begin, end - begin);
+			if(!Trim(item).empty()) {
+				const std::size_t colon = item.find(':');
+				Declaration declaration;
+				if(colon == std::string::npos ||
+				   !ParseDeclaration(item.substr(0, colon), item.substr(colon + 1), declaration)) {
+					ok = false;
+				}
+				else {
+					rule.declarations.push_back(declaration);
+				}
+			}
+			begin = end + 1;
+		}
+		if(!rule_ok) {
+			ok = false;
+		}
+		else if(!rule.declarations.empty()) {
+			m_rules.push_back(std::move(rule));
+		}
+		i = close + 1;
+	}
+	++m_generation;
+	return ok;
+}
+
+bool Theme::Add(const std::string& selector, const std::string& property, const std::string& value) {
+	Rule rule;
+	Declaration declaration;
+	if(!ParseSelectorGroup(selector, rule.selectors) || !ParseDeclaration(property, value, declaration)) {
+		return false;
+	}
+	rule.declarations.push_back(declaration);
+	m_rules.push_back(std::move(rule));
+	++m_generation;
+	return true;
+}
+
+bool Theme::MatchesSimple(const Simple& simple, const Widget& widget) {
+	if(!simple.type.empty() && simple.type != widget.GetName()) {
+		return false;
+	}
+	for(const auto& cls : simple.classes) {
+		if(cls != widget.m_class) {
+			return false;
+		}
+	}
+	for(const auto& id : simple.ids) {
+		if(id != widget.m_id) {
+			return false;
+		}
+	}
+	return simple.state < 0 || simple.state == static_cast<int>(widget.m_state);
+}
+
+// Whether parts[0..index] match with parts[index] matching `widget`.
+bool Theme::MatchesFrom(const Selector& selector, std::size_t index, const Widget* widget) {
+	if(!widget || !MatchesSimple(selector.parts[index], *widget)) {
+		return false;
+	}
+	if(index == 0) {
+		return true;
+	}
+	const char combinator = selector.combinators[index - 1];
+	const Widget* ancestor = widget->m_parent;
+	if(combinator == '>') {
+		return MatchesFrom(selector, index - 1, ancestor);
+	}
+	for(; ancestor; ancestor = ancestor->m_parent) {
+		if(MatchesFrom(selector, index - 1, ancestor)) {
+			return true;
+		}
+	}
+	return false;
+}
+
+bool Theme::Matches(const Selector& selector, const Widget& widget) {
+	return MatchesFrom(selector, selector.parts.size() - 1, &widget);
+}
+
+long Theme::MatchSpecificity(const Rule& rule, const Widget& widget) {
+	long best = -1;
+	for(const auto& selector : rule.selectors) {
+		if(selector.specificity > best && Matches(selector, widget)) {
+			best = selector.specificity;
+		}
+	}
+	return best;
+}
+
+void Theme::Resolve(const Widget& widget, Style& style) const {
+	const Declaration* chosen[PROPERTY_COUNT] = {};
+	long specificity[PROPERTY_COUNT];
+	std::fill(std::begin(specificity), std::end(specificity), -1L);
+	for(const auto& rule : m_rules) {
+		const long s = MatchSpecificity(rule, widget);
+		if(s < 0) {
+			continue;
+		}
+		for(const auto& declaration : rule.declarations) {
+			if(declaration.property != OTHER && s >= specificity[declaration.property]) {
+				specificity[declaration.property] = s;
+				chosen[declaration.property] = &declaration;
+			}
+		}
+	}
+	auto color = [&chosen](Property p, sf::Color fallback) { return chosen[p] ? chosen[p]->color : fallback; };
+	auto number = [&chosen](Property p, float fallback) { return chosen[p] ? chosen[p]->number : fallback; };
+	style.color = color(COLOR, sf::Color(0xc6, 0xcb, 0xc4));
+	style.background_color = color(BACKGROUND_COLOR, sf::Color(0x46, 0x46, 0x46));
+	style.border_color = color(BORDER_COLOR, sf::Color(0x5a, 0x6a, 0x50));
+	style.title_background_color = color(TITLE_BACKGROUND_COLOR, sf::Color(0x5a, 0x6a, 0x50));
+	style.border_color_shift = number(BORDER_COLOR_SHIFT, 20.f);
+	style.border_width = number(BORDER_WIDTH, 1.f);
+	style.padding = number(PADDING, 5.f);
+	style.spacing = number(SPACING, 5.f);
+	style.gap = number(GAP, 10.f);
+	style.font_size = number(FONT_SIZE, 12.f);
+	style.title_padding = number(TITLE_PADDING, 5.f);
+	style.font_name = chosen[FONT_NAME] ? chosen[FONT_NAME]->text : std::string("Default");
+	style.character_size = static_cast<unsigned int>(std::lround(style.font_size));
+	if(style.character_size == 0) {
+		style.character_size = 1;
+	}
+	style.font = Context::Get().GetFont(style.font_name);
+	style.line_height = style.font ? std::ceil(style.font->getLineSpacing(style.character_size)) : 0.f;
+}
+
+std::string Theme::Lookup(const std::string& property, const Widget& widget) const {
+	long best = -1;
+	std::string value;
+	for(const auto& rule : m_rules) {
+		const long s = MatchSpecificity(rule, widget);
+		if(s < 0) {
+			continue;
+		}
+		for(const auto& declaration : rule.declarations) {
+			if(declaration.name == property && s >= best) {
+				best = s;
+				value = declaration.text;
+			}
+		}
+	}
+	return value;
+}
+
+}
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "priv/Style.hpp"
+
+#include <SFML/Graphics/Color.hpp>
+
+#include <string>
+#include <vector>
+
+namespace sfg {
+
+class Widget;
+
+namespace priv {
+
+// The rules of a CSS-like theme and their resolution for a widget.
+//
+//   Selector { Name: value; }      /* comments */
+//
+// A simple selector is a type name or `*`, followed by any of `.class`,
+// `#id` and `:State`; simple selectors combine by descendant (space) and child
+// (`>`); groups are separated by commas. For each property the rule with the
+// highest specificity (ids, then classes, then types and states) wins; on a
+// tie the later rule wins.
+class Theme {
+	public:
+		enum Property {
+			COLOR,
+			BACKGROUND_COLOR,
+			BORDER_COLOR,
+			BORDER_COLOR_SHIFT,
+			BORDER_WIDTH,
+			PADDING,
+			SPACING,
+			GAP,
+			FONT_NAME,
+			FONT_SIZE,
+			TITLE_BACKGROUND_COLOR,
+			TITLE_PADDING,
+			OTHER,
+			PROPERTY_COUNT = OTHER
+		};
+
+		Theme();
+
+		// Back to the built-in look.
+		void Reset();
+		// Adds the rules of `text`; false when anything was skipped.
+		bool Parse(const std::string& text);
+		// Adds one rule; false (and nothing added) when it does not parse.
+		bool Add(const std::string& selector, const std::string& property, const std::string& value);
+
+		void Resolve(const Widget& widget, Style& style) const;
+		std::string Lookup(const std::string& property, const Widget& widget) const;
+
+		unsigned int GetGeneration() const;
+
+	private:
+		struct Simple {
+			std::string type; // empty: any
+			std::vector<std::string> classes;
+			std::vector<std::string> ids;
+			int state = -1;   // -1: any
+		};
+		struct Selector {
+			std::vector<Simple> parts;      // left to right
+			std::vector<char> combinators;  // between parts: ' ' or '>'
+			long specificity = 0;
+		};
+		struct Declaration {
+			Property property = OTHER;
+			std::string name;
+			std::string text;
+			sf::Color color;
+			float number = 0.f;
+		};
+		struct Rule {
+			std::vector<Selector> selectors;
+			std::vector<Declaration> declarations;
+		};
+
+		static bool ParseSelectorGroup(const std::string& text, std::vector<Selector>& out);
+		static bool ParseSelector(const std::string& text, Selector& out);
+		static bool ParseDeclaration(const std::string& name, const std::string& value, Declaration& out);
+		static bool Matches(const Selector& selector, const Widget& widget);
+		static bool MatchesSimple(const Simple& simple, const Widget& widget);
+		static bool MatchesFrom(const Selector& selector, std::size_t index, const Widget* widget);
+		static long MatchSpecificity(const Rule& rule, const Widget& widget);
+
+		std::vector<Rule> m_rules;
+		unsigned int m_generation = 1;
+};
+
+}
+}
