@@ -33,8 +33,8 @@ void Desktop::HandleEvent(const sf::Event& event) {
 			// A snapshot keeps every window alive and the walk stable while
 			// windows are raised below.
 			const std::vector<Widget::Ptr> widgets = m_children;
+			std::vector<bool> routed(widgets.size(), false);
 			bool top = true;
-			bool reached_bottom = true;
 			std::size_t index = widgets.size();
 			while(index-- > 0) {
 				const Widget::Ptr& widget = widgets[index];
@@ -42,24 +42,25 @@ void Desktop::HandleEvent(const sf::Event& event) {
 					continue;
 				}
 				widget->EnsureLayout();
-				const sf::FloatRect& rect = widget->m_allocation;
-				const bool inside = rect.contains(x, y);
+				const bool inside = widget->m_allocation.contains(x, y);
 				if(top || inside) {
 					if(!top && inside && event.type == sf::Event::MouseButtonPressed) {
 						BringToFront(widget);
 					}
 					widget->RouteEvent(event, sf::Vector2f(), sf::FloatRect(-1e9f, -1e9f, 2e9f, 2e9f));
+					routed[index] = true;
 				}
 				top = false;
 				if(inside) {
-					reached_bottom = false;
 					break;
 				}
 			}
-			// Windows below the one under the cursor did not see it leave.
+			// Windows that did not see this move did not see the pointer leave.
 			if(moved) {
-				for(std::size_t below = reached_bottom ? 0 : index; below-- > 0;) {
-					widgets[below]->RouteLeave();
+				for(std::size_t i = 0; i < widgets.size(); ++i) {
+					if(!routed[i]) {
+						widgets[i]->RouteLeave();
+					}
 				}
 			}
 			break;

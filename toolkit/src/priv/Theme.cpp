@@ -349,13 +349,13 @@ bool Theme::Parse(const std::string& input) {
 			break;
 		}
 		const std::size_t open = text.find('{', i);
-		const std::size_t stray_close = text.find('}', i);
 		if(open == std::string::npos) {
 			ok = false; // a selector without a block
 			break;
 		}
-		if(stray_close < open) {
-			ok = false; // garbage before a closing brace: drop it
+		const std::size_t stray_close = text.rfind('}', open);
+		if(stray_close != std::string::npos && stray_close >= i) {
+			ok = false; // garbage up to a closing brace: drop it
 			i = stray_close + 1;
 			continue;
 		}
