@@ -1,0 +1,174 @@
+// The object designer's cost with a full design of twelve rooms: one redraw
+// of the whole grid (what every placement and removal does), one frame of
+// the game with the designer open, and a redraw followed by its frame, as a
+// click on the grid costs.
+
+#include "RogueWindowInspector.h"
+
+#include "BarButton.h"
+#include "CreateBar.h"
+#include "Eventfulness.h"
+#include "Glob.h"
+#include "MashWindow.h"
+#include "NotificationBar.h"
+#include "Player.h"
+#include "Render.h"
+#include "RogueWindow.h"
+#include "Stat.h"
+#include "World.h"
+#include "WorldWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace
+{
+struct Game
+{
+    Render* render = nullptr;
+    CreateBar* createBar = nullptr;
+    RogueWindow* designer = nullptr;
+    MashWindow* console = nullptr;
+};
+
+// The game as start-up builds it (no music, no splash), built once.
+Game& TheGame()
+{
+    static Game game;
+    if (game.render)
+        return game;
+    srand(1234);
+    glob = new Glob();
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+    game.render = new Render();
+    game.render->Init();
+    World* world = glob->world;
+    world->Init();
+    glob->event->SetWorld(world);
+    glob->event->SetRender(game.render);
+    for (int id = 0; id < 3; ++id)
+    {
+        Player* player = new Player(id);
+        player->m_IsHuman = id == 0;
+        world->AddPlayer(player);
+    }
+    WorldWindow* worldWindow = new WorldWindow();
+    worldWindow->Init(world);
+    game.render->Register(worldWindow->GetPointer());
+    game.createBar = new CreateBar();
+    game.createBar->Init();
+    game.render->Register(game.createBar->GetPointer());
+    game.designer = new RogueWindow();
+    game.designer->Init(game.createBar);
+    game.render->Register(game.designer->GetPointer());
+    NotificationBar* notificationBar = new NotificationBar();
+    notificationBar->Init();
+    game.render->Register(notificationBar->GetPointer());
+    game.console = new MashWindow();
+    game.console->Init();
+    game.render->Register(game.console->GetPointer());
+    Stat* stat = new Stat();
+    stat->Init();
+    game.render->Register(stat->GetPointer());
+    glob->event->SetCreateBar(game.createBar);
+    glob->event->SetNotificationBar(notificationBar);
+    glob->event->SetWorldWindow(worldWindow);
+    glob->event->SetMashWindow(game.console);
+    glob->event->SetRogueWindow(game.designer);
+    glob->event->SetStat(stat);
+    worldWindow->Update(world->GetVisibles(0));
+
+    // The designer open for the placeholder, the console put away, and a
+    // design of twelve rooms of every size, spread so that the corridors
+    // run across the grid.
+    game.console->SetActive(false);
+    glob->event->NewButtonPoked(game.createBar->buttons[0]);
+    RogueWindowInspector ins(game.designer);
+    const struct
+    {
+        RoomType type;
+        int x, y;
+    } rooms[] = {{PLAYERBASE, 20, 12}, {ROCK, 0, 0},    {XSCISSORS, 14, 0}, {PING, 28, 0},
+                 {LOOK, 39, 0},        {FORAGE, 0, 9},  {LOOK, 7, 9},       {BPAPER, 28, 6},
+                 {SNOOP, 41, 7},       {FORAGE, 41, 13}, {LOOK, 13, 12},    {DECOY, 30, 13}};
+    for (const auto& r : rooms)
+        ins.Place(r.type, r.x, r.y);
+    game.render->Loop();
+    return game;
+}
+
+bool Ready(benchmark::State& state)
+{
+    Game& game = TheGame();
+    RogueWindowInspector ins(game.designer);
+    if (ins.Rooms().size() != 12 || !game.designer->GetPointer()->IsGloballyVisible())
+    {
+        state.SkipWithError("the designer did not take the twelve rooms");
+        return false;
+    }
+    return true;
+}
+
+void BM_RefreshDungeonTwelveRooms(benchmark::State& state)
+{
+    if (!Ready(state))
+        return;
+    RogueWindowInspector ins(TheGame().designer);
+    for (auto _ : state)
+        ins.Refresh();
+    TheGame().render->Loop(); // lay out what the redraws changed
+}
+BENCHMARK(BM_RefreshDungeonTwelveRooms)->Unit(benchmark::kMicrosecond);
+
+void BM_FrameWithDesignerOpen(benchmark::State& state)
+{
+    if (!Ready(state))
+        return;
+    Render* render = TheGame().render;
+    for (auto _ : state)
+    {
+        if (!render->Loop())
+        {
+            state.SkipWithError("the window closed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_FrameWithDesignerOpen)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawThenFrame(benchmark::State& state)
+{
+    if (!Ready(state))
+        return;
+    RogueWindowInspector ins(TheGame().designer);
+    Render* render = TheGame().render;
+    for (auto _ : state)
+    {
+        ins.Refresh();
+        render->Loop();
+    }
+}
+BENCHMARK(BM_RedrawThenFrame)->Unit(benchmark::kMillisecond);
+}
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("DISPLAY"))
+    {
+        std::fprintf(stderr, "bench_designer: needs a display (run under xvfb-run); skipped\n");
+        return 0;
+    }
+    // The theme is read by relative path, from the top of the source tree.
+    if (chdir(VONDRELLEX_DATA_TOP) != 0)
+        std::fprintf(stderr, "bench_designer: cannot enter %s; running without the theme\n", VONDRELLEX_DATA_TOP);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

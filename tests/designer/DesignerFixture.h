@@ -1,0 +1,160 @@
+#ifndef DESIGNERFIXTURE_H
+#define DESIGNERFIXTURE_H
+
+#include "GameFixture.h"
+#include "RogueWindowInspector.h"
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The whole game in-process, with the designer's private state at hand and
+// the bookkeeping to check what one spawn must do to the game.
+class DesignerFixture : public GameFixture
+{
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        if (IsSkipped())
+            return;
+        ins = std::make_unique<RogueWindowInspector>(rogueWindow);
+    }
+
+    // What a spawn is measured against, taken just before it.
+    struct Before
+    {
+        size_t objects;
+        size_t notifications;
+        int risk;
+        size_t console;
+        size_t barButtons;
+        std::vector<float> visibility; // of every object then in the world
+    };
+
+    Before Snapshot() const
+    {
+        Before b;
+        b.objects = world->m_Objects.size();
+        b.notifications = notificationBar->buttons.size();
+        b.risk = world->GetHumanPlayer()->m_Risk;
+        b.console = mashWindow->m_Longdata.size();
+        b.barButtons = createBar->buttons.size();
+        for (const Object* obj : world->m_Objects)
+            b.visibility.push_back(obj->m_VisibleToPlayer);
+        return b;
+    }
+
+    // The human's risk after one turn, from its value at the turn's start.
+    static int HumanDecay(int risk)
+    {
+        return risk > 10 ? risk - risk / 20 - 1 : risk;
+    }
+
+    Object* ObjectAt(size_t index) const
+    {
+        auto it = world->m_Objects.begin();
+        std::advance(it, index);
+        return *it;
+    }
+
+    // Checks everything one spawn of an object with `rooms` rooms and the
+    // given type string must have done since `b`, and returns the object.
+    // The spawned designs hold no room that refreshes visibility, so one
+    // turn leaves exactly one 0.025 step on it.
+    Object* ExpectOneSpawn(const Before& b, size_t rooms, const std::string& type)
+    {
+        EXPECT_GT(world->m_Objects.size(), b.objects) << "nothing joined the world";
+        if (world->m_Objects.size() <= b.objects)
+            return nullptr;
+        // Computer spawns of the same turn join after it.
+        Object* obj = ObjectAt(b.objects);
+        EXPECT_EQ(obj->m_PlayerID, 0);
+        EXPECT_EQ(obj->m_Rooms.size(), rooms);
+        EXPECT_EQ(obj->m_Name.compare(0, type.size(), type), 0) << obj->m_Name;
+
+        // The announcement is the first message of this spawn; the turn's
+        // own messages come after it.
+        EXPECT_GT(notificationBar->buttons.size(), b.notifications);
+        if (notificationBar->buttons.size() > b.notifications)
+        {
+            const BarButton* note = notificationBar->buttons[b.notifications];
+            EXPECT_EQ(note->m_Button->GetLabel().toAnsiString(), "c" + type);
+            EXPECT_EQ(note->m_NoteString, "New object created: " + obj->m_Name + ".");
+        }
+
+        // Ten times the square of the room count, then the turn's decay.
+        const int n = static_cast<int>(rooms);
+        EXPECT_TRUE(world->GetHumanPlayer()->m_Alive);
+        EXPECT_EQ(world->GetHumanPlayer()->m_Risk, HumanDecay(b.risk + 10 * n * n));
+        EXPECT_EQ(stat->m_lRiskNum->GetText().toAnsiString(), std::to_string(world->GetHumanPlayer()->m_Risk));
+
+        // Exactly one turn: the new object lost one step of visibility, and
+        // so did every earlier object that nothing refreshes.
+        EXPECT_EQ(obj->m_VisibleToPlayer, 1.0f - 0.025f);
+        size_t i = 0;
+        for (const Object* old : world->m_Objects)
+        {
+            if (i >= b.objects)
+                break;
+            const float expected = b.visibility[i++] - 0.025f;
+            EXPECT_TRUE(old->m_VisibleToPlayer == expected || old->m_VisibleToPlayer == 1.0f)
+                << "object " << i - 1 << " \"" << old->m_Name << "\": " << old->m_VisibleToPlayer;
+        }
+        // The console grew by one turn's worth of text.
+        const size_t grown = mashWindow->m_Longdata.size() - b.console;
+        EXPECT_GE(grown, 3u);
+        EXPECT_LE(grown, 7u);
+        return obj;
+    }
+
+    // The number the designer or the bar put after the type string.
+    static int Suffix(const std::string& name, const std::string& type)
+    {
+        const std::string digits = name.substr(type.size());
+        if (digits.empty() || digits.size() > 3 || !std::all_of(digits.begin(), digits.end(), ::isdigit) ||
+            (digits.size() > 1 && digits[0] == '0'))
+            return -1;
+        return std::stoi(digits);
+    }
+
+    // The choice button showing `letter`, or null.
+    RogueButton* Choice(char letter) const
+    {
+        for (RogueButton* b : ins->Choices())
+            if (b->m_ButtonChar == letter)
+                return b;
+        return nullptr;
+    }
+
+    // A click on the choice button of `letter`, then on the cell (x, y).
+    void ClickPlace(char letter, int x, int y)
+    {
+        RogueButton* choice = Choice(letter);
+        ASSERT_NE(choice, nullptr) << letter;
+        Click(choice->m_Button);
+        Click(ins->Cell(x, y)->m_Button);
+    }
+
+    void OpenDesignerByKey()
+    {
+        if (mashWindow->m_Active)
+            Key(sf::Keyboard::Space);
+        Key(sf::Keyboard::Num1);
+        Frame();
+    }
+
+    std::vector<RoomType> RoomTypes() const
+    {
+        std::vector<RoomType> types;
+        for (const DungeonRoom* room : ins->Rooms())
+            types.push_back(room->type);
+        return types;
+    }
+
+    std::unique_ptr<RogueWindowInspector> ins;
+};
+
+#endif
