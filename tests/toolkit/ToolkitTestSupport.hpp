@@ -3,6 +3,7 @@
 #include <SFGUI/SFGUI.hpp>
 #include <SFGUI/Widgets.hpp>
 
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <gtest/gtest.h>
@@ -80,6 +81,15 @@ class DisplayTest : public ToolkitTest {
 			if(!HasDisplay()) {
 				GTEST_SKIP() << "needs a display (run under xvfb-run)";
 			}
+			// Keep one GL resource for the whole process: when the last one
+			// goes, SFML closes the display and Xvfb resets, refusing the
+			// next test's connection for a moment.
+			static sf::Texture* keep_display_open = [] {
+				auto* texture = new sf::Texture();
+				texture->create(1, 1);
+				return texture;
+			}();
+			(void)keep_display_open;
 			ToolkitTest::SetUp();
 		}
 };
