@@ -4,13 +4,13 @@ using namespace toolkit_test;
 
 namespace {
 
-class BoxLayout : public ToolkitTest {};
+class SfgBoxLayout : public ToolkitTest {};
 
 sf::FloatRect Rect(float x, float y, float w, float h) {
 	return sf::FloatRect(x, y, w, h);
 }
 
-TEST_F(BoxLayout, RequisitionSumsAlongAndTakesMaxAcrossWithSpacingBetweenVisibleChildren) {
+TEST_F(SfgBoxLayout, RequisitionSumsAlongAndTakesMaxAcrossWithSpacingBetweenVisibleChildren) {
 	auto box = sfg::Box::Create(sfg::Box::Orientation::HORIZONTAL, 5.f);
 	auto a = Block(10, 20);
 	auto b = Block(30, 5);
@@ -30,7 +30,7 @@ TEST_F(BoxLayout, RequisitionSumsAlongAndTakesMaxAcrossWithSpacingBetweenVisible
 	EXPECT_EQ(column->GetRequisition(), sf::Vector2f(30.f, 27.f));
 }
 
-TEST_F(BoxLayout, LeftoverSpaceIsSharedByExpandingChildrenAndFillDecidesTheirSize) {
+TEST_F(SfgBoxLayout, LeftoverSpaceIsSharedByExpandingChildrenAndFillDecidesTheirSize) {
 	auto box = sfg::Box::Create(sfg::Box::Orientation::HORIZONTAL, 4.f);
 	auto fixed = Block(10, 10);
 	auto grow = Block(20, 10);
@@ -47,7 +47,7 @@ TEST_F(BoxLayout, LeftoverSpaceIsSharedByExpandingChildrenAndFillDecidesTheirSiz
 	EXPECT_EQ(loose->GetAllocation(), Rect(88, 0, 30, 40));
 }
 
-TEST_F(BoxLayout, HiddenChildrenTakeNoSpaceAndRemovalReflows) {
+TEST_F(SfgBoxLayout, HiddenChildrenTakeNoSpaceAndRemovalReflows) {
 	auto box = sfg::Box::Create(sfg::Box::Orientation::VERTICAL, 5.f);
 	auto a = Block(10, 10);
 	auto b = Block(10, 10);
@@ -71,7 +71,7 @@ TEST_F(BoxLayout, HiddenChildrenTakeNoSpaceAndRemovalReflows) {
 	EXPECT_EQ(box->GetRequisition(), sf::Vector2f(0.f, 0.f));
 }
 
-TEST_F(BoxLayout, RequisitionFollowsChildChangesAndRequestedMinimum) {
+TEST_F(SfgBoxLayout, RequisitionFollowsChildChangesAndRequestedMinimum) {
 	auto box = sfg::Box::Create(sfg::Box::Orientation::HORIZONTAL);
 	auto a = Block(10, 10);
 	box->Pack(a);
@@ -84,7 +84,7 @@ TEST_F(BoxLayout, RequisitionFollowsChildChangesAndRequestedMinimum) {
 	EXPECT_EQ(box->GetRequisition(), sf::Vector2f(25.f, 3.f));
 }
 
-TEST_F(BoxLayout, AddingAWidgetThatHasAParentMovesIt) {
+TEST_F(SfgBoxLayout, AddingAWidgetThatHasAParentMovesIt) {
 	auto first = sfg::Box::Create();
 	auto second = sfg::Box::Create();
 	auto child = Block(10, 10);

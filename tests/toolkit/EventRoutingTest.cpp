@@ -4,7 +4,7 @@ using namespace toolkit_test;
 
 namespace {
 
-class EventRouting : public ToolkitTest {
+class SfgEventRouting : public ToolkitTest {
 	protected:
 		// A background window at (x, y) holding a vertical box with a button
 		// (40 x 20) over a label block (40 x 20).
@@ -36,7 +36,7 @@ class EventRouting : public ToolkitTest {
 		}
 };
 
-TEST_F(EventRouting, ClickWithoutPriorMoveFiresOnRelease) {
+TEST_F(SfgEventRouting, ClickWithoutPriorMoveFiresOnRelease) {
 	sfg::Desktop desktop;
 	TestWindow w = MakeWindow(10, 10);
 	desktop.Add(w.window);
@@ -50,7 +50,7 @@ TEST_F(EventRouting, ClickWithoutPriorMoveFiresOnRelease) {
 	EXPECT_EQ(w.button->GetState(), sfg::Widget::State::PRELIGHT);
 }
 
-TEST_F(EventRouting, PressInsideReleaseOutsideDoesNotClickNorDoesTheReverse) {
+TEST_F(SfgEventRouting, PressInsideReleaseOutsideDoesNotClickNorDoesTheReverse) {
 	sfg::Desktop desktop;
 	TestWindow w = MakeWindow(10, 10);
 	desktop.Add(w.window);
@@ -71,7 +71,7 @@ TEST_F(EventRouting, PressInsideReleaseOutsideDoesNotClickNorDoesTheReverse) {
 	EXPECT_EQ(*clicks, 1);
 }
 
-TEST_F(EventRouting, ButtonTakesItsClickAloneOtherwiseContainersClickToo) {
+TEST_F(SfgEventRouting, ButtonTakesItsClickAloneOtherwiseContainersClickToo) {
 	sfg::Desktop desktop;
 	TestWindow w = MakeWindow(10, 10);
 	desktop.Add(w.window);
@@ -95,7 +95,7 @@ TEST_F(EventRouting, ButtonTakesItsClickAloneOtherwiseContainersClickToo) {
 	EXPECT_EQ(*label_clicks, 1);
 }
 
-TEST_F(EventRouting, RightClicksAreSeparateFromLeftClicks) {
+TEST_F(SfgEventRouting, RightClicksAreSeparateFromLeftClicks) {
 	sfg::Desktop desktop;
 	TestWindow w = MakeWindow(10, 10);
 	desktop.Add(w.window);
@@ -117,7 +117,7 @@ TEST_F(EventRouting, RightClicksAreSeparateFromLeftClicks) {
 	EXPECT_EQ(*window_right, 1);
 }
 
-TEST_F(EventRouting, TopWindowTakesTheClickAndAPressRaisesALowerWindow) {
+TEST_F(SfgEventRouting, TopWindowTakesTheClickAndAPressRaisesALowerWindow) {
 	sfg::Desktop desktop;
 	TestWindow bottom = MakeWindow(0, 0);
 	TestWindow top = MakeWindow(20, 5);
@@ -148,7 +148,7 @@ TEST_F(EventRouting, TopWindowTakesTheClickAndAPressRaisesALowerWindow) {
 	EXPECT_EQ(*top_clicks, 1);
 }
 
-TEST_F(EventRouting, HiddenWindowsAndWidgetsGetNothing) {
+TEST_F(SfgEventRouting, HiddenWindowsAndWidgetsGetNothing) {
 	sfg::Desktop desktop;
 	TestWindow bottom = MakeWindow(0, 0);
 	TestWindow top = MakeWindow(0, 0);
@@ -170,7 +170,7 @@ TEST_F(EventRouting, HiddenWindowsAndWidgetsGetNothing) {
 	EXPECT_EQ(*window_clicks, 1);
 }
 
-TEST_F(EventRouting, TopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
+TEST_F(SfgEventRouting, TopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
 	sfg::Desktop desktop;
 	TestWindow bottom = MakeWindow(0, 0);
 	TestWindow top = MakeWindow(200, 0);
@@ -194,7 +194,7 @@ TEST_F(EventRouting, TopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
 	EXPECT_EQ(bottom.button->GetState(), sfg::Widget::State::NORMAL);
 }
 
-TEST_F(EventRouting, KeyEventsGoToTheFocusedWidgetOnly) {
+TEST_F(SfgEventRouting, KeyEventsGoToTheFocusedWidgetOnly) {
 	sfg::Desktop desktop;
 	TestWindow w = MakeWindow(0, 0);
 	desktop.Add(w.window);
@@ -212,7 +212,7 @@ TEST_F(EventRouting, KeyEventsGoToTheFocusedWidgetOnly) {
 	EXPECT_EQ(*button_keys, 0);
 }
 
-TEST_F(EventRouting, BringToFrontIgnoresWidgetsNotOnTheDesktop) {
+TEST_F(SfgEventRouting, BringToFrontIgnoresWidgetsNotOnTheDesktop) {
 	sfg::Desktop desktop;
 	TestWindow a = MakeWindow(0, 0);
 	TestWindow b = MakeWindow(0, 0);

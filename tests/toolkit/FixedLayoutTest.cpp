@@ -4,9 +4,9 @@ using namespace toolkit_test;
 
 namespace {
 
-class FixedLayout : public ToolkitTest {};
+class SfgFixedLayout : public ToolkitTest {};
 
-TEST_F(FixedLayout, ChildrenSitAtTheirPositionsWithTheirRequisitions) {
+TEST_F(SfgFixedLayout, ChildrenSitAtTheirPositionsWithTheirRequisitions) {
 	auto fixed = sfg::Fixed::Create();
 	auto a = Block(30, 10);
 	auto b = Block(5, 40);
@@ -21,7 +21,7 @@ TEST_F(FixedLayout, ChildrenSitAtTheirPositionsWithTheirRequisitions) {
 	EXPECT_EQ(fixed->GetRequisition(), sf::Vector2f(50.f, 40.f));
 }
 
-TEST_F(FixedLayout, ChildSizeStaysCurrentWhenTheChildChanges) {
+TEST_F(SfgFixedLayout, ChildSizeStaysCurrentWhenTheChildChanges) {
 	auto fixed = sfg::Fixed::Create();
 	auto a = Block(30, 10);
 	fixed->Put(a, sf::Vector2f(5.f, 5.f));
@@ -31,7 +31,7 @@ TEST_F(FixedLayout, ChildSizeStaysCurrentWhenTheChildChanges) {
 	EXPECT_EQ(fixed->GetRequisition(), sf::Vector2f(75.f, 17.f));
 }
 
-TEST_F(FixedLayout, ReplacingAThousandChildrenKeepsOrderAndGeometry) {
+TEST_F(SfgFixedLayout, ReplacingAThousandChildrenKeepsOrderAndGeometry) {
 	auto window = sfg::Window::Create(sfg::Window::BACKGROUND);
 	auto fixed = sfg::Fixed::Create();
 	window->Add(fixed);

@@ -9,7 +9,7 @@ using namespace toolkit_test;
 namespace {
 
 // Measures text with the font directly, as an independent oracle.
-class LabelTest : public DisplayTest {
+class SfgLabel : public DisplayTest {
 	protected:
 		void SetUp() override {
 			DisplayTest::SetUp();
@@ -32,7 +32,7 @@ class LabelTest : public DisplayTest {
 		float line = 0.f;
 };
 
-TEST_F(LabelTest, RequisitionIsWidestLineByLineCount) {
+TEST_F(SfgLabel, RequisitionIsWidestLineByLineCount) {
 	auto label = sfg::Label::Create("ab\ncdefg\nh");
 	EXPECT_EQ(label->GetRequisition(), sf::Vector2f(std::ceil(Width("cdefg")), 3.f * line));
 	label->SetText("ab\n");
@@ -46,7 +46,7 @@ TEST_F(LabelTest, RequisitionIsWidestLineByLineCount) {
 	EXPECT_EQ(label->GetRequisition(), sf::Vector2f(std::ceil(Width("x")), line));
 }
 
-TEST_F(LabelTest, TabsAdvanceToTheNextMultipleOfFourColumns) {
+TEST_F(SfgLabel, TabsAdvanceToTheNextMultipleOfFourColumns) {
 	auto label = sfg::Label::Create("a\tb");
 	EXPECT_EQ(label->GetWrappedText().toAnsiString(), "a   b");
 	EXPECT_EQ(label->GetRequisition().x, std::ceil(Width("a   b")));
@@ -54,7 +54,7 @@ TEST_F(LabelTest, TabsAdvanceToTheNextMultipleOfFourColumns) {
 	EXPECT_EQ(label->GetWrappedText().toAnsiString(), "abcd    e\n    f");
 }
 
-TEST_F(LabelTest, WrapsAtSpacesAndBreaksLongWordsByCharacters) {
+TEST_F(SfgLabel, WrapsAtSpacesAndBreaksLongWordsByCharacters) {
 	auto label = sfg::Label::Create();
 	label->SetLineWrap(true);
 	const float width = std::ceil(Width("alpha beta")) + 1.f;
@@ -84,7 +84,7 @@ TEST_F(LabelTest, WrapsAtSpacesAndBreaksLongWordsByCharacters) {
 	EXPECT_EQ(label->GetRequisition().y, static_cast<float>(lines) * line);
 }
 
-TEST_F(LabelTest, WrappedHeightIsCurrentRightAfterSetTextAtTheAllocatedWidth) {
+TEST_F(SfgLabel, WrappedHeightIsCurrentRightAfterSetTextAtTheAllocatedWidth) {
 	auto window = sfg::Window::Create(sfg::Window::BACKGROUND);
 	auto box = sfg::Box::Create(sfg::Box::Orientation::VERTICAL);
 	box->SetRequisition(sf::Vector2f(200.f, 0.f));
@@ -110,7 +110,7 @@ TEST_F(LabelTest, WrappedHeightIsCurrentRightAfterSetTextAtTheAllocatedWidth) {
 	EXPECT_EQ(window->GetAllocation().height, height + 22.f);
 }
 
-TEST_F(LabelTest, TheConsoleFollowsItsNewestText) {
+TEST_F(SfgLabel, TheConsoleFollowsItsNewestText) {
 	auto window = sfg::Window::Create(3);
 	auto viewport = sfg::Viewport::Create();
 	viewport->SetRequisition(sf::Vector2f(510.f, 254.f));

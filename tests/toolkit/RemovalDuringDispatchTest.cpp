@@ -6,7 +6,7 @@ using namespace toolkit_test;
 
 namespace {
 
-class RemovalDuringDispatch : public ToolkitTest {};
+class SfgRemovalDuringDispatch : public ToolkitTest {};
 
 struct Scene {
 	sfg::Desktop desktop;
@@ -42,7 +42,7 @@ struct Scene {
 	}
 };
 
-TEST_F(RemovalDuringDispatch, ButtonRemovesItselfInItsOwnHandler) {
+TEST_F(SfgRemovalDuringDispatch, ButtonRemovesItselfInItsOwnHandler) {
 	Scene scene;
 	int runs = 0;
 	scene.button.lock()->GetSignal(sfg::Widget::OnLeftClick).Connect([&scene, &runs]() {
@@ -57,7 +57,7 @@ TEST_F(RemovalDuringDispatch, ButtonRemovesItselfInItsOwnHandler) {
 	EXPECT_EQ(scene.box.lock()->GetChildren().size(), 1u);
 }
 
-TEST_F(RemovalDuringDispatch, LabelHandlerRemovesItsWindowWhoseClickIsStillPending) {
+TEST_F(SfgRemovalDuringDispatch, LabelHandlerRemovesItsWindowWhoseClickIsStillPending) {
 	Scene scene;
 	int window_clicks = 0;
 	scene.label.lock()->GetSignal(sfg::Widget::OnLeftClick).Connect([&scene]() {
@@ -72,12 +72,13 @@ TEST_F(RemovalDuringDispatch, LabelHandlerRemovesItsWindowWhoseClickIsStillPendi
 	EXPECT_TRUE(scene.desktop.GetWidgets().empty());
 }
 
-TEST_F(RemovalDuringDispatch, HandlerHidesReparentsAndAddsWindows) {
+TEST_F(SfgRemovalDuringDispatch, HandlerHidesReparentsAndAddsWindows) {
 	Scene scene;
 	auto other = sfg::Window::Create(sfg::Window::BACKGROUND);
 	auto other_box = sfg::Box::Create();
 	other->Add(other_box);
-	scene.button.lock()->GetSignal(sfg::Widget::OnLeftClick).Connect([&scene, other, other_box]() {
+	// Plain references: the handler's button ends up inside other_box.
+	scene.button.lock()->GetSignal(sfg::Widget::OnLeftClick).Connect([&scene, &other, &other_box]() {
 		scene.window.lock()->Show(false);
 		other_box->Pack(scene.button.lock());
 		scene.desktop.Add(other);
@@ -95,7 +96,7 @@ TEST_F(RemovalDuringDispatch, HandlerHidesReparentsAndAddsWindows) {
 	EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(RemovalDuringDispatch, HoverSignalsMayRemoveTheirWidget) {
+TEST_F(SfgRemovalDuringDispatch, HoverSignalsMayRemoveTheirWidget) {
 	Scene scene;
 	scene.button.lock()->GetSignal(sfg::Widget::OnMouseEnter).Connect([&scene]() {
 		scene.box.lock()->RemoveAll();
@@ -108,7 +109,7 @@ TEST_F(RemovalDuringDispatch, HoverSignalsMayRemoveTheirWidget) {
 	Click(scene.desktop, static_cast<int>(at.x), static_cast<int>(at.y));
 }
 
-TEST_F(RemovalDuringDispatch, HandlersMayRouteFurtherEventsAndDisconnectThemselves) {
+TEST_F(SfgRemovalDuringDispatch, HandlersMayRouteFurtherEventsAndDisconnectThemselves) {
 	Scene scene;
 	int runs = 0;
 	auto button = scene.button.lock();
@@ -124,7 +125,7 @@ TEST_F(RemovalDuringDispatch, HandlersMayRouteFurtherEventsAndDisconnectThemselv
 	EXPECT_EQ(runs, 1);
 }
 
-TEST_F(RemovalDuringDispatch, DestroyingAWindowTreeWhileHoveredIsSafe) {
+TEST_F(SfgRemovalDuringDispatch, DestroyingAWindowTreeWhileHoveredIsSafe) {
 	auto scene = std::make_unique<Scene>();
 	const sf::Vector2f at = scene->button.lock()->GetAbsolutePosition() + sf::Vector2f(5.f, 5.f);
 	scene->desktop.HandleEvent(Press(static_cast<int>(at.x), static_cast<int>(at.y)));

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(Signal, HandlersRunInConnectionOrderAndDisconnectByID) {
+TEST(SfgSignal, HandlersRunInConnectionOrderAndDisconnectByID) {
 	sfg::Signal signal;
 	std::vector<int> order;
 	const unsigned int first = signal.Connect([&order]() { order.push_back(1); });
@@ -24,7 +24,7 @@ TEST(Signal, HandlersRunInConnectionOrderAndDisconnectByID) {
 	EXPECT_EQ(order, (std::vector<int>{1, 3}));
 }
 
-TEST(Signal, ChangesDuringEmissionAreSafe) {
+TEST(SfgSignal, ChangesDuringEmissionAreSafe) {
 	sfg::Signal signal;
 	std::vector<int> order;
 	unsigned int later = 0;
@@ -38,7 +38,7 @@ TEST(Signal, ChangesDuringEmissionAreSafe) {
 	EXPECT_EQ(order, (std::vector<int>{1}));
 }
 
-TEST(Signal, AHandlerMayDestroyTheSignal) {
+TEST(SfgSignal, AHandlerMayDestroyTheSignal) {
 	auto signal = std::make_unique<sfg::Signal>();
 	int runs = 0;
 	signal->Connect([&]() {

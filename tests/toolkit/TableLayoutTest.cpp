@@ -4,18 +4,18 @@ using namespace toolkit_test;
 
 namespace {
 
-class TableLayout : public ToolkitTest {};
+class SfgTableLayout : public ToolkitTest {};
 
 sf::Rect<sf::Uint32> Cell(sf::Uint32 column, sf::Uint32 row, sf::Uint32 columns = 1, sf::Uint32 rows = 1) {
 	return sf::Rect<sf::Uint32>(column, row, columns, rows);
 }
 
-TEST_F(TableLayout, OptionValuesMatchTheGame) {
+TEST_F(SfgTableLayout, OptionValuesMatchTheGame) {
 	EXPECT_EQ(sfg::Table::EXPAND, 1);
 	EXPECT_EQ(sfg::Table::FILL, 2);
 }
 
-TEST_F(TableLayout, ColumnsAreAsWideAsTheirWidestCellPlusPaddingAndSpacing) {
+TEST_F(SfgTableLayout, ColumnsAreAsWideAsTheirWidestCellPlusPaddingAndSpacing) {
 	auto table = sfg::Table::Create();
 	auto a = Block(10, 5);
 	auto b = Block(30, 8);
@@ -32,7 +32,7 @@ TEST_F(TableLayout, ColumnsAreAsWideAsTheirWidestCellPlusPaddingAndSpacing) {
 	EXPECT_EQ(c->GetAllocation(), sf::FloatRect(37.f, 9.f, 20.f, 12.f));
 }
 
-TEST_F(TableLayout, ExtraSpaceGoesToExpandingColumnsAndFillIsOptional) {
+TEST_F(SfgTableLayout, ExtraSpaceGoesToExpandingColumnsAndFillIsOptional) {
 	auto table = sfg::Table::Create();
 	auto still = Block(10, 10);
 	auto grow = Block(10, 10);
@@ -48,7 +48,7 @@ TEST_F(TableLayout, ExtraSpaceGoesToExpandingColumnsAndFillIsOptional) {
 	EXPECT_EQ(loose->GetAllocation(), sf::FloatRect(40.f, 0.f, 10.f, 10.f));
 }
 
-TEST_F(TableLayout, SpanningCellsSpreadWhatTheyLack) {
+TEST_F(SfgTableLayout, SpanningCellsSpreadWhatTheyLack) {
 	auto table = sfg::Table::Create();
 	auto wide = Block(50, 10);
 	auto left = Block(10, 10);
@@ -62,7 +62,7 @@ TEST_F(TableLayout, SpanningCellsSpreadWhatTheyLack) {
 	EXPECT_EQ(right->GetAllocation(), sf::FloatRect(20.f, 10.f, 30.f, 10.f));
 }
 
-TEST_F(TableLayout, TheDesignerGridOf828Cells) {
+TEST_F(SfgTableLayout, TheDesignerGridOf828Cells) {
 	auto table = sfg::Table::Create();
 	std::vector<sfg::Widget::Ptr> cells;
 	for(sf::Uint32 x = 0; x < 46; ++x) {

@@ -9,7 +9,7 @@ using namespace toolkit_test;
 
 namespace {
 
-class ThemeFuzz : public ToolkitTest {};
+class SfgThemeFuzz : public ToolkitTest {};
 
 const char* const g_seed_theme =
 	"/* the game's look */\n"
@@ -47,7 +47,7 @@ std::string Mutate(std::string text, std::mt19937& random) {
 	return text;
 }
 
-TEST_F(ThemeFuzz, ParserSurvivesRandomAndMutatedInput) {
+TEST_F(SfgThemeFuzz, ParserSurvivesRandomAndMutatedInput) {
 	auto& engine = sfg::Context::Get().GetEngine();
 	auto window = sfg::Window::Create();
 	window->SetClass("mashwindow");
@@ -90,7 +90,7 @@ TEST_F(ThemeFuzz, ParserSurvivesRandomAndMutatedInput) {
 	EXPECT_EQ(engine.GetProperty("Color", *label), "#ff00ff");
 }
 
-TEST_F(ThemeFuzz, PathologicalInputsTerminate) {
+TEST_F(SfgThemeFuzz, PathologicalInputsTerminate) {
 	auto& engine = sfg::Context::Get().GetEngine();
 	EXPECT_FALSE(engine.LoadThemeFromString(std::string(100000, '{')));
 	EXPECT_FALSE(engine.LoadThemeFromString(std::string(100000, '}')));

@@ -7,7 +7,7 @@ using namespace toolkit_test;
 
 namespace {
 
-class Theme : public ToolkitTest {
+class SfgTheme : public ToolkitTest {
 	protected:
 		sfg::Engine& engine = sfg::Context::Get().GetEngine();
 
@@ -33,7 +33,7 @@ class Theme : public ToolkitTest {
 		sfg::Button::Ptr button;
 };
 
-TEST_F(Theme, BuiltInLook) {
+TEST_F(SfgTheme, BuiltInLook) {
 	auto label = sfg::Label::Create();
 	EXPECT_EQ(Get("Color", label), "#c6cbc4ff");
 	EXPECT_EQ(Get("BackgroundColor", label), "#464646ff");
@@ -46,7 +46,7 @@ TEST_F(Theme, BuiltInLook) {
 	EXPECT_EQ(Get("Color", button), "#ffffffff");
 }
 
-TEST_F(Theme, IdBeatsClassBeatsTypeAndStateAndLaterWinsTies) {
+TEST_F(SfgTheme, IdBeatsClassBeatsTypeAndStateAndLaterWinsTies) {
 	ASSERT_TRUE(engine.LoadThemeFromString(
 		"Button#spawn { Color: #000001; }"
 		"Button.vbar { Color: #000002; Padding: 1; }"
@@ -63,7 +63,7 @@ TEST_F(Theme, IdBeatsClassBeatsTypeAndStateAndLaterWinsTies) {
 	EXPECT_EQ(Get("Padding", button), "4");
 }
 
-TEST_F(Theme, DescendantChildAndGroupSelectors) {
+TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
 	ASSERT_TRUE(engine.LoadThemeFromString(
 		"Window.mashwindow Button { Gap: 1; }"
 		"Window > Button { TitlePadding: 9; }"
@@ -83,7 +83,7 @@ TEST_F(Theme, DescendantChildAndGroupSelectors) {
 	EXPECT_EQ(Get("FontSize", lone), "12");
 }
 
-TEST_F(Theme, PropertiesChangeLayoutAtOnce) {
+TEST_F(SfgTheme, PropertiesChangeLayoutAtOnce) {
 	// An empty button's requisition is its padding on each side.
 	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(10.f, 10.f));
 	sfg::Desktop desktop;
@@ -98,7 +98,7 @@ TEST_F(Theme, PropertiesChangeLayoutAtOnce) {
 	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(5.f, 5.f));
 }
 
-TEST_F(Theme, BadRulesAreSkippedTheRestApplies) {
+TEST_F(SfgTheme, BadRulesAreSkippedTheRestApplies) {
 	EXPECT_FALSE(engine.LoadThemeFromString(
 		"/* a comment */ Button { Padding: 1; Color: notacolour; }"
 		"Label { Padding 3; Spacing: 4; }"
@@ -118,7 +118,7 @@ TEST_F(Theme, BadRulesAreSkippedTheRestApplies) {
 	EXPECT_EQ(Get("FontSize", label), "12");
 }
 
-TEST_F(Theme, FilesLoadOnTopAndMissingFilesApplyNothing) {
+TEST_F(SfgTheme, FilesLoadOnTopAndMissingFilesApplyNothing) {
 	sfg::Desktop desktop;
 	EXPECT_FALSE(desktop.LoadThemeFromFile("/nonexistent/dir/Vondrellex.theme"));
 	EXPECT_EQ(Get("Padding", button), "5");
@@ -140,7 +140,7 @@ TEST_F(Theme, FilesLoadOnTopAndMissingFilesApplyNothing) {
 	std::remove(path.c_str());
 }
 
-TEST_F(Theme, FontNamesResolveThroughFontconfigAndFallBack) {
+TEST_F(SfgTheme, FontNamesResolveThroughFontconfigAndFallBack) {
 	auto& context = sfg::Context::Get();
 	const sf::Font* fallback = context.GetFont("Default");
 	ASSERT_NE(fallback, nullptr);

@@ -4,9 +4,9 @@ using namespace toolkit_test;
 
 namespace {
 
-class ViewportTest : public ToolkitTest {};
+class SfgViewport : public ToolkitTest {};
 
-TEST_F(ViewportTest, AdjustmentDefaultsAndClamping) {
+TEST_F(SfgViewport, AdjustmentDefaultsAndClamping) {
 	auto adjustment = sfg::Adjustment::Create();
 	EXPECT_EQ(adjustment->GetValue(), 0.f);
 	EXPECT_EQ(adjustment->GetLower(), 0.f);
@@ -43,7 +43,7 @@ TEST_F(ViewportTest, AdjustmentDefaultsAndClamping) {
 	EXPECT_EQ(changes, 1);
 }
 
-TEST_F(ViewportTest, ChildGetsItsFullRequisitionAndIsOffsetByTheRoundedValues) {
+TEST_F(SfgViewport, ChildGetsItsFullRequisitionAndIsOffsetByTheRoundedValues) {
 	auto viewport = sfg::Viewport::Create();
 	EXPECT_EQ(viewport->GetRequisition(), sf::Vector2f(0.f, 0.f));
 	viewport->SetRequisition(sf::Vector2f(100.f, 50.f));
@@ -65,7 +65,7 @@ TEST_F(ViewportTest, ChildGetsItsFullRequisitionAndIsOffsetByTheRoundedValues) {
 	EXPECT_EQ(content->GetAbsolutePosition(), origin + sf::Vector2f(-10.f, -120.f));
 }
 
-TEST_F(ViewportTest, OnlyTheVisiblePartOfTheContentTakesClicks) {
+TEST_F(SfgViewport, OnlyTheVisiblePartOfTheContentTakesClicks) {
 	sfg::Desktop desktop;
 	auto window = sfg::Window::Create(sfg::Window::NO_STYLE);
 	auto viewport = sfg::Viewport::Create();
@@ -96,7 +96,7 @@ TEST_F(ViewportTest, OnlyTheVisiblePartOfTheContentTakesClicks) {
 	EXPECT_EQ(*second_clicks, 1);
 }
 
-TEST_F(ViewportTest, TheConsoleScrollsToItsLastLine) {
+TEST_F(SfgViewport, TheConsoleScrollsToItsLastLine) {
 	// The console's arrangement: a wrapping, empty label with a minimum size
 	// in a box in a viewport. With no text it stays at the top.
 	auto viewport = sfg::Viewport::Create();

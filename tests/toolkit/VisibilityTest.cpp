@@ -4,9 +4,9 @@ using namespace toolkit_test;
 
 namespace {
 
-class Visibility : public ToolkitTest {};
+class SfgVisibility : public ToolkitTest {};
 
-TEST_F(Visibility, GloballyVisibleNeedsEveryAncestorShown) {
+TEST_F(SfgVisibility, GloballyVisibleNeedsEveryAncestorShown) {
 	auto window = sfg::Window::Create();
 	auto box = sfg::Box::Create();
 	auto leaf = Block(5, 5);
@@ -31,7 +31,7 @@ TEST_F(Visibility, GloballyVisibleNeedsEveryAncestorShown) {
 	EXPECT_TRUE(leaf->IsGloballyVisible());
 }
 
-TEST_F(Visibility, ClassAndIdAreKept) {
+TEST_F(SfgVisibility, ClassAndIdAreKept) {
 	auto label = sfg::Label::Create("");
 	EXPECT_EQ(label->GetClass(), "");
 	label->SetClass("note");

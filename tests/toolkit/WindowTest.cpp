@@ -8,7 +8,7 @@ using namespace toolkit_test;
 
 namespace {
 
-class WindowTest : public ToolkitTest {
+class SfgWindow : public ToolkitTest {
 	protected:
 		void SetUp() override {
 			ToolkitTest::SetUp();
@@ -23,7 +23,7 @@ class WindowTest : public ToolkitTest {
 		float title_height = 0.f;
 };
 
-TEST_F(WindowTest, StyleValuesMatchTheGame) {
+TEST_F(SfgWindow, StyleValuesMatchTheGame) {
 	EXPECT_EQ(sfg::Window::Style::NO_STYLE, 0);
 	EXPECT_EQ(sfg::Window::Style::TITLEBAR, 1);
 	EXPECT_EQ(sfg::Window::Style::BACKGROUND, 2);
@@ -34,7 +34,7 @@ TEST_F(WindowTest, StyleValuesMatchTheGame) {
 	EXPECT_EQ(sfg::Window::Create(3)->GetStyle(), 3);
 }
 
-TEST_F(WindowTest, RequisitionIsChildPlusFramePlusTitleBar) {
+TEST_F(SfgWindow, RequisitionIsChildPlusFramePlusTitleBar) {
 	auto titled = sfg::Window::Create(3);
 	titled->Add(Block(100, 50));
 	EXPECT_EQ(titled->GetRequisition(), sf::Vector2f(110.f, 60.f + title_height));
@@ -48,7 +48,7 @@ TEST_F(WindowTest, RequisitionIsChildPlusFramePlusTitleBar) {
 	EXPECT_EQ(plain->GetChildren().size(), 1u);
 }
 
-TEST_F(WindowTest, GrowsWithItsContentAndDoesNotShrink) {
+TEST_F(SfgWindow, GrowsWithItsContentAndDoesNotShrink) {
 	auto window = sfg::Window::Create(2);
 	auto content = Block(100, 50);
 	window->Add(content);
@@ -62,7 +62,7 @@ TEST_F(WindowTest, GrowsWithItsContentAndDoesNotShrink) {
 	EXPECT_EQ(content->GetAllocation(), sf::FloatRect(5.f, 5.f, 300.f, 50.f));
 }
 
-TEST_F(WindowTest, SetPositionRoundsAndChildrenFollow) {
+TEST_F(SfgWindow, SetPositionRoundsAndChildrenFollow) {
 	auto window = sfg::Window::Create(2);
 	auto content = Block(10, 10);
 	window->Add(content);
@@ -72,7 +72,7 @@ TEST_F(WindowTest, SetPositionRoundsAndChildrenFollow) {
 	EXPECT_EQ(content->GetAbsolutePosition(), sf::Vector2f(15.f, 26.f));
 }
 
-TEST_F(WindowTest, TitleBarDragMovesByCursorMinusGrabOffsetWithoutClamping) {
+TEST_F(SfgWindow, TitleBarDragMovesByCursorMinusGrabOffsetWithoutClamping) {
 	sfg::Desktop desktop;
 	auto window = sfg::Window::Create(3);
 	window->Add(Block(100, 50));
@@ -92,7 +92,7 @@ TEST_F(WindowTest, TitleBarDragMovesByCursorMinusGrabOffsetWithoutClamping) {
 	EXPECT_EQ(window->GetAllocation().left, -15.f);
 }
 
-TEST_F(WindowTest, NoDragOutsideTheTitleBarOrWithoutOne) {
+TEST_F(SfgWindow, NoDragOutsideTheTitleBarOrWithoutOne) {
 	sfg::Desktop desktop;
 	auto titled = sfg::Window::Create(3);
 	titled->Add(Block(100, 50));
@@ -111,7 +111,7 @@ TEST_F(WindowTest, NoDragOutsideTheTitleBarOrWithoutOne) {
 	EXPECT_EQ(bare->GetAllocation().left, 0.f);
 }
 
-TEST_F(WindowTest, ResizeHandleGrowsButNeverBelowTheRequisition) {
+TEST_F(SfgWindow, ResizeHandleGrowsButNeverBelowTheRequisition) {
 	sfg::Desktop desktop;
 	auto window = sfg::Window::Create(sfg::Window::TOPLEVEL);
 	window->Add(Block(100, 50));

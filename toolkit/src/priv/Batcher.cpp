@@ -107,13 +107,15 @@ WindowBatches& Batcher::Prepare(const Widget& root) {
 		batch.second.clear();
 	}
 	Collect(root, sf::Vector2f(), batches, 0);
+	// Collect may have grown the region list: look the first region up again.
+	Region& merged = batches.regions[0];
 	// Drop batches that stayed empty (a picture or font no longer shown).
-	first.images.erase(std::remove_if(first.images.begin(), first.images.end(),
-	                                  [](const auto& batch) { return batch.second.empty(); }),
-	                   first.images.end());
-	first.glyphs.erase(std::remove_if(first.glyphs.begin(), first.glyphs.end(),
-	                                  [](const auto& batch) { return batch.second.empty(); }),
-	                   first.glyphs.end());
+	merged.images.erase(std::remove_if(merged.images.begin(), merged.images.end(),
+	                                   [](const auto& batch) { return batch.second.empty(); }),
+	                    merged.images.end());
+	merged.glyphs.erase(std::remove_if(merged.glyphs.begin(), merged.glyphs.end(),
+	                                   [](const auto& batch) { return batch.second.empty(); }),
+	                    merged.glyphs.end());
 	root.m_render_dirty = false;
 	return batches;
 }
