@@ -577,6 +577,7 @@ TEST_F(DesignerFixture, OpensByKeyAndByClickWithAnEmptyGrid)
     EXPECT_TRUE(ins->Window()->IsGloballyVisible());
     EXPECT_EQ(rogueWindow->m_TargetButton, createBar->buttons[0]);
     EXPECT_EQ(render->m_Desktop.GetWidgets().back(), ins->Window()) << "the designer is not on top";
+    EXPECT_EQ(sfg::Context::Get().GetFocused(), ins->Window()) << "the designer has no keyboard focus";
     EXPECT_EQ(ins->Window()->GetAbsolutePosition(), sf::Vector2f(404, 340));
     // The whole designer is on the screen.
     const sf::FloatRect a = ins->Window()->GetAllocation();

@@ -78,6 +78,17 @@ bright_box() {
       print $1, $2, $3 + ox, $4 + oy }'
 }
 
+# Bounding box "width height x y" of every pixel of one colour inside a part
+# of a screenshot, or nothing when there is none.
+colour_box() {
+  local file=$1 colour=$2 crop=$3 ox oy box
+  ox=$(echo "$crop" | awk -F'[x+]' '{print $3}')
+  oy=$(echo "$crop" | awk -F'[x+]' '{print $4}')
+  box=$(convert "$file" -crop "$crop" +repage -fill white -opaque "$colour" -fill black +opaque white \
+    -bordercolor black -border 1 -format "%@" info:)
+  echo "$box" | awk -F'[x+]' -v ox="$ox" -v oy="$oy" '$1 > 1 && $2 > 1 { print $1, $2, $3 + ox - 1, $4 + oy - 1 }'
+}
+
 # The buttons of the create bar, top to bottom, as "width height x y".
 bar_buttons() {
   regions "$1" "$BAR" 60 "64x$((SCREEN_H - 64))+$((SCREEN_W - 64))+64" | sort -k4,4n
@@ -122,10 +133,13 @@ read -r win_w _ win_x win_y <<<"$title"
 echo "designer window at ($win_x, $win_y), $win_w wide"
 [ "$win_x" -eq 404 ] && [ "$win_y" -eq 340 ] || echo "note: the designer is not at (404, 340)"
 
-# The grid and the choice column are one dark block of cells: the choice
-# buttons share the left part of it, the 46 x 18 grid the rest. The choice
-# letters are centred in their column, which tells where the grid begins.
-dark=$(regions "$shots/02-designer-open.png" "$CELL" 5000 "${win_w}x$((SCREEN_H - win_y))+${win_x}+${win_y}" | head -1)
+# The grid and the choice column are one dark block of cells (cell borders,
+# when the theme draws them, are left out of the colour match but not out of
+# the block's outline): the choice buttons share the left part of it, the
+# 46 x 18 grid the rest. The choice letters are centred in their column,
+# which tells where the grid begins.
+dark=$(colour_box "$shots/02-designer-open.png" "$CELL" \
+  "$((win_w - 2))x$((SCREEN_H - win_y - 2))+$((win_x + 1))+$((win_y + 1))")
 [ -n "$dark" ] || fail "no grid in the designer"
 read -r dark_w dark_h dark_x dark_y <<<"$dark"
 letters=$(bright_box "$shots/02-designer-open.png" "${dark_w}x${dark_h}+${dark_x}+${dark_y}")
