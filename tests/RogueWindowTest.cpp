@@ -642,7 +642,7 @@ TEST_F(DesignerFixture, PlaceAndRemoveByClicks)
     OpenDesignerByKey();
     ClickPlace('l', 3, 2); // no base yet
     EXPECT_TRUE(ins->Rooms().empty());
-    ClickPlace('@', 3, 2);
+    ClickPlace('@', 0, 0); // where a choice button's own position points
     ClickPlace('R', 20, 5);
     ClickPlace('p', 34, 12);
     EXPECT_EQ(RoomTypes(), (std::vector<RoomType>{PLAYERBASE, ROCK, PING}));
@@ -652,8 +652,11 @@ TEST_F(DesignerFixture, PlaceAndRemoveByClicks)
     Frame();
 
     // A right click on a choice button or an empty cell removes nothing.
-    Click(Choice('R')->m_Button, sf::Mouse::Right);
     const Picture before = ins->Picture();
+    for (const RogueButton* choice : ins->Choices())
+        Click(choice->m_Button, sf::Mouse::Right);
+    EXPECT_EQ(ins->Rooms().size(), 3u);
+    EXPECT_EQ(rogueWindow->m_CurrentRoomType, PING);
     Click(ins->Cell(0, 17)->m_Button, sf::Mouse::Right);
     EXPECT_EQ(ins->Rooms().size(), 3u);
     EXPECT_EQ(ins->Picture(), before);
