@@ -18,6 +18,7 @@
 #include "World.h"
 #include "WorldWindow.h"
 
+#include <SFML/Graphics/Texture.hpp>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -98,6 +99,14 @@ Game& TheGame()
     for (const auto& r : rooms)
         ins.Place(r.type, r.x, r.y);
     game.render->Loop();
+    // A picture of what is measured, for whoever wants to see it.
+    if (const char* shot = std::getenv("VONDRELLEX_BENCH_SCREENSHOT"))
+    {
+        sf::Texture texture;
+        texture.create(game.render->m_RenderWindow.getSize().x, game.render->m_RenderWindow.getSize().y);
+        texture.update(game.render->m_RenderWindow);
+        texture.copyToImage().saveToFile(shot);
+    }
     return game;
 }
 
