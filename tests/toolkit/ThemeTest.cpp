@@ -121,6 +121,7 @@ TEST_F(SfgTheme, BadRulesAreSkippedTheRestApplies) {
 TEST_F(SfgTheme, FilesLoadOnTopAndMissingFilesApplyNothing) {
 	sfg::Desktop desktop;
 	EXPECT_FALSE(desktop.LoadThemeFromFile("/nonexistent/dir/Vondrellex.theme"));
+	EXPECT_FALSE(desktop.LoadThemeFromFile(::testing::TempDir())); // a directory
 	EXPECT_EQ(Get("Padding", button), "5");
 	const std::string path = ::testing::TempDir() + "toolkit_theme_test.theme";
 	{

@@ -2,6 +2,7 @@
 
 #include "priv/Theme.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -14,6 +15,10 @@ Engine::Engine() :
 Engine::~Engine() = default;
 
 bool Engine::LoadThemeFromFile(const std::string& filename) {
+	std::error_code error;
+	if(!std::filesystem::is_regular_file(filename, error)) {
+		return false; // missing, a directory, or not even statable
+	}
 	std::ifstream file(filename, std::ios::in | std::ios::binary);
 	if(!file) {
 		return false;
