@@ -109,21 +109,24 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		// Marks this widget's drawn look dirty (layout unchanged).
 		void Invalidate() const;
 
-		// Signal kinds.
-		static Signal::SignalID OnStateChange;
-		static Signal::SignalID OnGainFocus;
-		static Signal::SignalID OnLostFocus;
-		static Signal::SignalID OnSizeAllocate;
-		static Signal::SignalID OnMouseEnter;
-		static Signal::SignalID OnMouseLeave;
-		static Signal::SignalID OnMouseMove;
+		// Signal kinds, for GetSignal.
+		static Signal::SignalID OnStateChange;  // SetState changed the state
+		static Signal::SignalID OnGainFocus;    // GrabFocus made it focused
+		static Signal::SignalID OnLostFocus;    // another widget grabbed the focus
+		static Signal::SignalID OnSizeAllocate; // its size changed in a layout
+		static Signal::SignalID OnMouseEnter;   // the pointer came over it (move, press or release)
+		static Signal::SignalID OnMouseLeave;   // the pointer left it (or it was covered or removed)
+		static Signal::SignalID OnMouseMove;    // the pointer moved inside it
 		static Signal::SignalID OnMouseLeftPress;
 		static Signal::SignalID OnMouseRightPress;
 		static Signal::SignalID OnMouseLeftRelease;
 		static Signal::SignalID OnMouseRightRelease;
-		// A press and the following release of the button both inside the widget.
+		// A press and the following release of that button both inside the
+		// widget; also raised on the containers around it, unless a Button
+		// inside took the click.
 		static Signal::SignalID OnLeftClick;
 		static Signal::SignalID OnRightClick;
+		// Key and text events, to the focused widget only.
 		static Signal::SignalID OnKeyPress;
 		static Signal::SignalID OnKeyRelease;
 		static Signal::SignalID OnText;
@@ -142,8 +145,8 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		// Called when the state changed.
 		virtual void HandleStateChange(State old_state);
 
-		// Event hooks; coordinates in window pixels. `inside` tells whether the
-		// point lies within the widget.
+		// Event hooks, called for every routed mouse event whether or not it is
+		// inside (IsMouseInWidget() tells); coordinates in window pixels.
 		virtual void HandleMouseMoveEvent(int x, int y);
 		virtual void HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x, int y);
 		virtual void HandleMouseEnter(int x, int y);

@@ -122,6 +122,9 @@ WindowBatches& Batcher::Prepare(const Widget& root) {
 
 unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 	const WindowBatches& batches = Prepare(root);
+	if(target.getSize().x == 0 || target.getSize().y == 0) {
+		return 0;
+	}
 	const sf::Vector2f position(root.m_allocation.left, root.m_allocation.top);
 	const sf::Vector2f target_size(static_cast<float>(target.getSize().x), static_cast<float>(target.getSize().y));
 	const sf::View pixel_view(sf::FloatRect(0.f, 0.f, target_size.x, target_size.y));

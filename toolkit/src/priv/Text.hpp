@@ -70,8 +70,8 @@ struct TextLayout {
 void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size,
                 float line_height, float wrap_width);
 
-// Appends the glyph quads of `layout` with its first line's top-left at
-// `origin`; `centre_width` > 0 centres every line in that width instead.
+// Appends the glyph quads of `layout` (lines left-aligned) with its first
+// line's top-left at `origin`, in whole pixels.
 void AppendText(std::vector<sf::Vertex>& out, const TextLayout& layout, sf::Vector2f origin, const sf::Color& color);
 
 // Width and height of a one-off text (no wrapping).
