@@ -2,6 +2,9 @@
 // sanitizer build to catch any use after free.
 #include "ToolkitTestSupport.hpp"
 
+#include <functional>
+#include <random>
+
 using namespace toolkit_test;
 
 namespace {
@@ -132,6 +135,86 @@ TEST_F(SfgRemovalDuringDispatch, DestroyingAWindowTreeWhileHoveredIsSafe) {
 	std::weak_ptr<sfg::Button> button = scene->button;
 	scene.reset();
 	EXPECT_TRUE(button.expired());
+}
+
+}
+
+namespace {
+
+// Random clicks and moves over windows whose handlers remove, hide, re-add,
+// raise and rebuild widgets at random. Seeded; meant for the sanitizer build.
+TEST_F(SfgRemovalDuringDispatch, RandomEventsWithDestructiveHandlers) {
+	std::mt19937 random(77u);
+	sfg::Desktop desktop;
+	int handled = 0;
+	std::function<void(const sfg::Box::Ptr&)> fill;
+	fill = [&](const sfg::Box::Ptr& box) {
+		for(int i = 0; i < 4; ++i) {
+			auto button = sfg::Button::Create();
+			button->SetRequisition(sf::Vector2f(30.f, 15.f));
+			std::weak_ptr<sfg::Button> weak_button = button;
+			std::weak_ptr<sfg::Box> weak_box = box;
+			button->GetSignal(sfg::Widget::OnLeftClick).Connect([&, weak_button, weak_box]() {
+				auto self = weak_button.lock();
+				auto parent = weak_box.lock();
+				if(!self || !parent) {
+					return;
+				}
+				++handled;
+				switch(random() % 5) {
+					case 0: parent->Remove(self); break;
+					case 1: parent->RemoveAll(); fill(parent); break;
+					case 2: self->Show(false); break;
+					case 3: desktop.BringToFront(desktop.GetWidgets().front()); break;
+					default: desktop.Remove(desktop.GetWidgets().back()); break;
+				}
+			});
+			box->Pack(button);
+		}
+	};
+	auto add_window = [&]() {
+		auto window = sfg::Window::Create(3);
+		auto box = sfg::Box::Create(sfg::Box::Orientation::VERTICAL);
+		fill(box);
+		window->Add(box);
+		window->SetPosition(sf::Vector2f(static_cast<float>(random() % 200), static_cast<float>(random() % 200)));
+		std::weak_ptr<sfg::Window> weak_window = window;
+		window->GetSignal(sfg::Widget::OnRightClick).Connect([weak_window]() {
+			if(auto self = weak_window.lock()) {
+				self->Show(!self->IsLocallyVisible());
+			}
+		});
+		desktop.Add(window);
+	};
+	for(int i = 0; i < 4; ++i) {
+		add_window();
+	}
+	for(int step = 0; step < 3000; ++step) {
+		if(desktop.GetWidgets().size() < 2) {
+			add_window();
+		}
+		if(step % 50 == 0) {
+			for(const auto& widget : desktop.GetWidgets()) {
+				widget->Show();
+				auto box = std::static_pointer_cast<sfg::Box>(std::static_pointer_cast<sfg::Window>(widget)->GetChild());
+				box->RemoveAll();
+				fill(box);
+			}
+		}
+		// A point in a random window (dragging moves them about).
+		const auto& widgets = desktop.GetWidgets();
+		const sf::FloatRect area = widgets[random() % widgets.size()]->GetAllocation();
+		const int x = static_cast<int>(area.left) + static_cast<int>(random() % 60);
+		const int y = static_cast<int>(area.top) + static_cast<int>(random() % 120);
+		const sf::Mouse::Button button = random() % 4 ? sf::Mouse::Left : sf::Mouse::Right;
+		desktop.HandleEvent(Move(x, y));
+		desktop.HandleEvent(Press(x, y, button));
+		if(random() % 4 == 0) {
+			desktop.HandleEvent(Move(x + 20, y)); // sometimes released elsewhere
+		}
+		desktop.HandleEvent(Release(random() % 4 ? x : x + 20, y, button));
+	}
+	EXPECT_GT(handled, 100);
 }
 
 }
