@@ -24,7 +24,7 @@ for tool in xvfb-run xdotool import convert; do
 done
 
 if [ -z "${VONDRELLEX_DESIGNER_E2E_DISPLAY:-}" ]; then
-  VONDRELLEX_DESIGNER_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x720x24" bash "$0" "$game" "$shots"
+  VONDRELLEX_DESIGNER_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x720x24 -noreset" bash "$0" "$game" "$shots"
 fi
 
 SCREEN_W=1280

@@ -12,7 +12,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 export ALSOFT_DRIVERS=null
 
 if [ -z "${VONDRELLEX_IN_XVFB:-}" ]; then
-  VONDRELLEX_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x720x24" "$0" "$game" "$shots"
+  VONDRELLEX_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x720x24 -noreset" "$0" "$game" "$shots"
 fi
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
