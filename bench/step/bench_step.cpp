@@ -1,0 +1,287 @@
+// What one key press costs while the console is active: the world's turn and
+// everything the hub does after it (the human's visible objects, the map's
+// labels rebuilt, the status panel, the console's text), and the frame that
+// shows the result. The game is built in-process as start-up builds it, with
+// a real window, so this needs a display (run it under xvfb-run).
+//
+// The world holds N objects; a tenth of them are visible to the human: half
+// the human's own, half enemies revealed to it. The human's objects carry no
+// ping room, so they reveal nothing new and that tenth stays a tenth. Every
+// side's risk is set so low that no lair is ever found: the game does not end
+// halfway through a run and pile up game-over windows.
+#include "BarButton.h"
+#include "CreateBar.h"
+#include "Eventfulness.h"
+#include "Glob.h"
+#include "MashWindow.h"
+#include "NotificationBar.h"
+#include "Object.h"
+#include "Player.h"
+#include "Render.h"
+#include "RogueWindow.h"
+#include "Stat.h"
+#include "World.h"
+#include "WorldWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <list>
+
+namespace
+{
+struct Game
+{
+    Render* render = nullptr;
+    World* world = nullptr;
+    Eventfulness* hub = nullptr;
+    WorldWindow* worldWindow = nullptr;
+    NotificationBar* notificationBar = nullptr;
+    MashWindow* mashWindow = nullptr;
+    Stat* stat = nullptr;
+};
+
+Game game;
+
+const int kUnfindable = -1000000000;
+
+// The game as start-up builds it (without music and splash), then filled to
+// `count` objects. The previous game's window closes first.
+void Build(int count)
+{
+    delete game.render;
+    game = Game();
+
+    srand(2026);
+    glob = new Glob();
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+    game.render = new Render();
+    game.render->Init();
+
+    World* world = game.world = glob->world;
+    world->Init();
+    game.hub = glob->event;
+    game.hub->SetWorld(world);
+    game.hub->SetRender(game.render);
+    for (int id = 0; id < 3; ++id)
+    {
+        Player* side = new Player(id);
+        side->m_IsHuman = id == 0;
+        world->AddPlayer(side);
+    }
+
+    game.worldWindow = new WorldWindow();
+    game.worldWindow->Init(world);
+    game.render->Register(game.worldWindow->GetPointer());
+    CreateBar* createBar = new CreateBar();
+    createBar->Init();
+    game.render->Register(createBar->GetPointer());
+    RogueWindow* rogueWindow = new RogueWindow();
+    rogueWindow->Init(createBar);
+    game.render->Register(rogueWindow->GetPointer());
+    game.notificationBar = new NotificationBar();
+    game.notificationBar->Init();
+    game.render->Register(game.notificationBar->GetPointer());
+    game.mashWindow = new MashWindow();
+    game.mashWindow->Init();
+    game.render->Register(game.mashWindow->GetPointer());
+    game.stat = new Stat();
+    game.stat->Init();
+    game.render->Register(game.stat->GetPointer());
+    game.hub->SetCreateBar(createBar);
+    game.hub->SetNotificationBar(game.notificationBar);
+    game.hub->SetWorldWindow(game.worldWindow);
+    game.hub->SetMashWindow(game.mashWindow);
+    game.hub->SetRogueWindow(rogueWindow);
+    game.hub->SetStat(game.stat);
+
+    // Copies of the templates every side can build from the start; the
+    // human's own are the two without a ping room (lR, lRR).
+    const int enemyBuildable[] = {0, 1, 2, 3, 8, 10};
+    const int humanBuildable[] = {2, 8};
+    for (int i = 0; static_cast<int>(world->m_Objects.size()) < count; ++i)
+    {
+        Object* obj;
+        if (i % 20 == 0)
+        {
+            obj = world->m_Players[0]->m_Templates[humanBuildable[(i / 20) % 2]]->Spawn();
+        }
+        else
+        {
+            obj = world->m_Players[1 + i % 2]->m_Templates[enemyBuildable[i % 6]]->Spawn();
+            if (i % 20 == 10)
+            {
+                obj->m_RevealedToPlayers.push_back(0);
+                obj->m_Name = "?";
+            }
+        }
+        // Sightings of various ages, so the map uses every class and the
+        // human's objects fade out over many turns rather than all at once.
+        obj->m_VisibleToPlayer = static_cast<float>(i % 41) / 40.0f;
+        world->AddObject(obj);
+    }
+    for (Player* side : world->m_Players)
+        side->m_Risk = kUnfindable;
+
+    game.worldWindow->Update(world->GetVisibles(0));
+    game.render->Loop();
+}
+
+// A few turns before measuring, and the messages they brought dismissed, as
+// a player would: the measured turns start from a game in progress.
+void WarmUp()
+{
+    const sf::Event::KeyEvent key{sf::Keyboard::A, false, false, false, false};
+    for (int i = 0; i < 5; ++i)
+    {
+        game.hub->KeyPressed(key);
+        game.render->Loop();
+    }
+    while (!game.notificationBar->buttons.empty())
+        game.notificationBar->RemoveNotification(0);
+    game.render->Loop();
+}
+
+void Report(benchmark::State& state, size_t messagesBefore)
+{
+    state.counters["objects"] = static_cast<double>(game.world->m_Objects.size());
+    state.counters["visible"] = static_cast<double>(game.world->GetVisibles(0).size());
+    state.counters["messages_per_turn"] =
+        static_cast<double>(game.notificationBar->buttons.size() - messagesBefore) / state.iterations();
+}
+
+const sf::Event::KeyEvent kKey{sf::Keyboard::A, false, false, false, false};
+
+// The turn step exactly as a key press runs it.
+void BM_KeyPress(benchmark::State& state)
+{
+    Build(static_cast<int>(state.range(0)));
+    WarmUp();
+    const size_t messages = game.notificationBar->buttons.size();
+    for (auto _ : state)
+        game.hub->KeyPressed(kKey);
+    Report(state, messages);
+}
+
+// The key press and the frame that shows it: the figure that must stay
+// under 16 ms.
+void BM_KeyPressAndFrame(benchmark::State& state)
+{
+    Build(static_cast<int>(state.range(0)));
+    WarmUp();
+    const size_t messages = game.notificationBar->buttons.size();
+    for (auto _ : state)
+    {
+        game.hub->KeyPressed(kKey);
+        game.render->Loop();
+    }
+    Report(state, messages);
+}
+
+// The same step and frame taken apart: each part timed on its own, in the
+// order the hub runs them (the hub's step is private; these are the calls
+// it makes). Counters are milliseconds per turn.
+void BM_StepParts(benchmark::State& state)
+{
+    Build(static_cast<int>(state.range(0)));
+    WarmUp();
+    const size_t messages = game.notificationBar->buttons.size();
+    using Clock = std::chrono::steady_clock;
+    double turn = 0, visibles = 0, map = 0, status = 0, console = 0, frame = 0;
+    auto lap = [](Clock::time_point& since) {
+        const Clock::time_point now = Clock::now();
+        const double ms = std::chrono::duration<double, std::milli>(now - since).count();
+        since = now;
+        return ms;
+    };
+    for (auto _ : state)
+    {
+        Clock::time_point t = Clock::now();
+        game.world->Turn();
+        turn += lap(t);
+        std::list<Object*> seen = game.world->GetVisibles(0);
+        visibles += lap(t);
+        game.worldWindow->Update(seen);
+        map += lap(t);
+        game.stat->Update();
+        status += lap(t);
+        game.mashWindow->AddText();
+        console += lap(t);
+        game.render->Loop();
+        frame += lap(t);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["turn_ms"] = turn / n;
+    state.counters["visibles_ms"] = visibles / n;
+    state.counters["map_ms"] = map / n;
+    state.counters["stat_ms"] = status / n;
+    state.counters["console_ms"] = console / n;
+    state.counters["frame_ms"] = frame / n;
+    Report(state, messages);
+}
+
+// A frame with nothing changed since the last one: drawing alone.
+void BM_FrameOnly(benchmark::State& state)
+{
+    Build(static_cast<int>(state.range(0)));
+    WarmUp();
+    for (auto _ : state)
+        game.render->Loop();
+    Report(state, game.notificationBar->buttons.size());
+}
+
+// A frame once the game has ended long ago: every turn after the end adds
+// another game-over window, and every one of them is drawn. N is the number
+// of such windows (turns since the end); the world is the small one of a
+// fresh game.
+void BM_FrameAfterTheEnd(benchmark::State& state)
+{
+    Build(200);
+    WarmUp();
+    for (int i = 0; i < state.range(0); ++i)
+        game.hub->ItsGameOver(false);
+    game.render->Loop();
+    for (auto _ : state)
+        game.render->Loop();
+    state.counters["windows"] = static_cast<double>(game.render->m_Desktop.GetWidgets().size());
+}
+
+// Computer sides keep spawning, so iteration counts are fixed to keep each
+// world near its size (and to build each world once).
+void Sizes(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond);
+}
+}
+
+BENCHMARK(BM_KeyPress)->Apply(Sizes)->Arg(200)->Iterations(200);
+BENCHMARK(BM_KeyPress)->Apply(Sizes)->Arg(1000)->Iterations(60);
+BENCHMARK(BM_KeyPress)->Apply(Sizes)->Arg(5000)->Iterations(10);
+BENCHMARK(BM_KeyPressAndFrame)->Apply(Sizes)->Arg(200)->Iterations(200);
+BENCHMARK(BM_KeyPressAndFrame)->Apply(Sizes)->Arg(1000)->Iterations(60);
+BENCHMARK(BM_KeyPressAndFrame)->Apply(Sizes)->Arg(5000)->Iterations(10);
+BENCHMARK(BM_StepParts)->Apply(Sizes)->Arg(200)->Iterations(200);
+BENCHMARK(BM_StepParts)->Apply(Sizes)->Arg(1000)->Iterations(60);
+BENCHMARK(BM_StepParts)->Apply(Sizes)->Arg(5000)->Iterations(10);
+BENCHMARK(BM_FrameOnly)->Apply(Sizes)->Arg(200)->Iterations(200);
+BENCHMARK(BM_FrameOnly)->Apply(Sizes)->Arg(1000)->Iterations(100);
+BENCHMARK(BM_FrameOnly)->Apply(Sizes)->Arg(5000)->Iterations(50);
+BENCHMARK(BM_FrameAfterTheEnd)->Apply(Sizes)->Arg(10)->Arg(100)->Arg(1000)->Iterations(10);
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("DISPLAY"))
+    {
+        std::printf("bench_step needs a display (run it under xvfb-run); skipped.\n");
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
