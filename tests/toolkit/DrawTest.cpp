@@ -161,6 +161,49 @@ TEST_F(SfgDraw, TextIsDrawnCentredAndFollowsSetText) {
 	EXPECT_TRUE(lit_columns(Render()).empty());
 }
 
+TEST_F(SfgDraw, WindowsWhollyBehindAnOpaqueWindowAreSkipped) {
+	ASSERT_TRUE(sfg::Context::Get().GetEngine().LoadThemeFromString(
+		"Window#glass { BackgroundColor: #00ff0080; }"));
+	// A stack of identical opaque windows draws as one.
+	for(int i = 0; i < 50; ++i) {
+		desktop.Add(Plain("red", sf::Vector2f(10.f, 10.f), sf::Vector2f(100.f, 100.f)));
+	}
+	Render();
+	const unsigned int one = gui.GetLastDrawCallCount();
+	auto top = Plain("blue", sf::Vector2f(10.f, 10.f), sf::Vector2f(100.f, 100.f));
+	desktop.Add(top);
+	EXPECT_EQ(Render().getPixel(50, 50), sf::Color::Blue);
+	EXPECT_EQ(gui.GetLastDrawCallCount(), one);
+
+	// Whatever sticks out, or lies behind a see-through window, is drawn.
+	auto wide = Plain("red", sf::Vector2f(5.f, 10.f), sf::Vector2f(100.f, 100.f));
+	desktop.Add(wide);
+	desktop.BringToFront(top);
+	sf::Image shot = Render();
+	EXPECT_EQ(shot.getPixel(7, 50), sf::Color::Red);
+	EXPECT_EQ(gui.GetLastDrawCallCount(), 2 * one);
+	auto glass = Plain("glass", sf::Vector2f(0.f, 0.f), sf::Vector2f(200.f, 200.f));
+	desktop.Add(glass);
+	shot = Render();
+	EXPECT_GT(shot.getPixel(50, 50).b, 0);
+	EXPECT_GT(shot.getPixel(50, 50).g, 0);
+	EXPECT_GE(gui.GetLastDrawCallCount(), 3 * one);
+
+	// A shadow reaching past the window above keeps its window drawn.
+	glass->Show(false);
+	auto shadowed = sfg::Window::Create(sfg::Window::BACKGROUND | sfg::Window::SHADOW);
+	shadowed->SetId("red");
+	shadowed->Add(Block(78.f, 78.f));
+	shadowed->SetPosition(sf::Vector2f(10.f, 10.f));
+	desktop.Add(shadowed);
+	desktop.BringToFront(top);
+	Render();
+	const unsigned int withShadow = gui.GetLastDrawCallCount();
+	shadowed->Show(false);
+	Render();
+	EXPECT_GT(withShadow, gui.GetLastDrawCallCount());
+}
+
 TEST_F(SfgDraw, ManyWidgetsTakeAFewDrawCallsPerWindow) {
 	auto designer = sfg::Window::Create(3);
 	designer->SetTitle("designer");

@@ -1,8 +1,10 @@
 #include <SFGUI/SFGUI.hpp>
 
 #include <SFGUI/Widget.hpp>
+#include <SFGUI/Window.hpp>
 
 #include "priv/Batcher.hpp"
+#include "priv/Style.hpp"
 
 #include <SFML/Graphics/View.hpp>
 
@@ -22,6 +24,34 @@ void SFGUI::Display(sf::RenderTexture& target) {
 	Display(static_cast<sf::RenderTarget&>(target));
 }
 
+namespace {
+
+// The screen area a top-level widget paints, its drop shadow included.
+sf::FloatRect PaintedArea(const Widget& widget) {
+	const sf::Vector2f position = widget.GetAbsolutePosition();
+	const sf::FloatRect& allocation = widget.GetAllocation();
+	sf::FloatRect area(position.x, position.y, allocation.width, allocation.height);
+	const auto* window = dynamic_cast<const Window*>(&widget);
+	if(window && window->HasStyle(Window::SHADOW)) {
+		area.width += 3.f;
+		area.height += 3.f;
+	}
+	return area;
+}
+
+bool Encloses(const sf::FloatRect& outer, const sf::FloatRect& inner) {
+	return inner.left >= outer.left && inner.top >= outer.top &&
+	       inner.left + inner.width <= outer.left + outer.width &&
+	       inner.top + inner.height <= outer.top + outer.height;
+}
+
+}
+
+bool SFGUI::HidesWhatIsBelow(const Widget& widget) {
+	const auto* window = dynamic_cast<const Window*>(&widget);
+	return window && window->HasStyle(Window::BACKGROUND) && widget.GetLook().background_color.a == 255;
+}
+
 void SFGUI::Display(sf::RenderTarget& target) {
 	const sf::View previous = target.getView();
 	const sf::Vector2u size = target.getSize();
@@ -31,12 +61,38 @@ void SFGUI::Display(sf::RenderTarget& target) {
 	for(Desktop* desktop : desktops) {
 		// Layout may raise size signals whose handlers change the desktop.
 		const std::vector<Widget::Ptr> widgets = desktop->GetWidgets();
+		std::vector<const Widget*> shown;
 		for(const auto& widget : widgets) {
-			if(!widget->IsGloballyVisible()) {
-				continue;
+			if(widget->IsGloballyVisible()) {
+				widget->EnsureLayout();
+				shown.push_back(widget.get());
 			}
-			widget->EnsureLayout();
-			m_draw_calls += priv::Batcher::Draw(*widget, target);
+		}
+
+		// A window wholly behind an opaque window above it is not drawn: a
+		// stack of identical windows (one more game-over box per turn) then
+		// costs one window, not all of them.
+		std::vector<bool> hidden(shown.size(), false);
+		std::vector<sf::FloatRect> covers;
+		for(std::size_t i = shown.size(); i-- > 0;) {
+			const sf::FloatRect area = PaintedArea(*shown[i]);
+			for(const sf::FloatRect& cover : covers) {
+				if(Encloses(cover, area)) {
+					hidden[i] = true;
+					break;
+				}
+			}
+			if(!hidden[i] && HidesWhatIsBelow(*shown[i])) {
+				const sf::Vector2f position = shown[i]->GetAbsolutePosition();
+				const sf::FloatRect& allocation = shown[i]->GetAllocation();
+				covers.emplace_back(position.x, position.y, allocation.width, allocation.height);
+			}
+		}
+
+		for(std::size_t i = 0; i < shown.size(); ++i) {
+			if(!hidden[i]) {
+				m_draw_calls += priv::Batcher::Draw(*shown[i], target);
+			}
 		}
 	}
 	target.setView(previous);

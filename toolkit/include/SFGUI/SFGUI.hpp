@@ -15,6 +15,8 @@ namespace sfg {
 
 // The drawing context. Construct one before the first widget and keep it
 // until the last window is gone.
+class Widget;
+
 class SFGUI {
 	public:
 		SFGUI();
@@ -24,7 +26,9 @@ class SFGUI {
 
 		// Draws every globally visible widget of every desktop, bottom to top,
 		// in the target's pixel coordinates (the target's view is ignored and
-		// left as it was). Lays out and rebuilds only what changed.
+		// left as it was). Lays out and rebuilds only what changed. A window
+		// wholly behind an opaque window (BACKGROUND style, background alpha
+		// 255) is skipped.
 		void Display(sf::RenderWindow& target);
 		void Display(sf::RenderTexture& target);
 		void Display(sf::RenderTarget& target);
@@ -33,6 +37,10 @@ class SFGUI {
 		unsigned int GetLastDrawCallCount() const;
 
 	private:
+		// Whether a top-level widget paints every pixel of its allocation
+		// opaquely, so that nothing wholly behind it needs drawing.
+		static bool HidesWhatIsBelow(const Widget& widget);
+
 		unsigned int m_draw_calls = 0;
 };
 
