@@ -10,17 +10,13 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-// The whole game as start-up builds it, plus what the panel tests need to
-// see into it: a turn counter, the windows on the desktop, templates in the
-// create bar as the designer would leave them, and the X tools for input
-// through the real window system.
+// The whole game as start-up builds it, plus a turn counter, the desktop's
+// windows and templates in the create bar as the designer leaves them.
 class PanelFixture : public GameFixture
 {
 protected:
@@ -30,11 +26,9 @@ protected:
         GameFixture::SetUp();
         if (IsSkipped())
             return;
-        // The turn counter: a dead side-0 object. Every turn takes 0.025 of
-        // visibility from every object, dead or alive, and nothing else
-        // touches a dead side-0 object's visibility (no room of its own acts,
-        // only side 0's own finds reset an enemy's). It stays far above 0 so
-        // that it never fades and never posts a message.
+        // The turn counter: every turn takes 0.025 of visibility from every
+        // object, and nothing else touches a dead side-0 object's. Far above
+        // 0, it never fades and never posts a message.
         probe = new Object();
         probe->m_Rooms.push_back(new Room(DECOY));
         probe->m_PlayerID = 0;
@@ -50,28 +44,9 @@ protected:
         return static_cast<int>(std::lround((kProbeStart - probe->m_VisibleToPlayer) / 0.025f));
     }
 
-    // A key press with modifier flags, delivered as the renderer delivers it.
-    void KeyWith(sf::Keyboard::Key code, bool alt, bool control, bool shift, bool system)
-    {
-        sf::Event event;
-        event.type = sf::Event::KeyPressed;
-        event.key = sf::Event::KeyEvent{code, alt, control, shift, system};
-        Deliver(event);
-    }
-
     const std::vector<sfg::Widget::Ptr>& DesktopWindows() const
     {
         return render->m_Desktop.GetWidgets();
-    }
-
-    bool OnDesktop(const sfg::Widget::Ptr& window) const
-    {
-        for (const sfg::Widget::Ptr& w : DesktopWindows())
-        {
-            if (w == window)
-                return true;
-        }
-        return false;
     }
 
     bool OnTop(const sfg::Widget::Ptr& window) const
@@ -79,19 +54,15 @@ protected:
         return !DesktopWindows().empty() && DesktopWindows().back() == window;
     }
 
-    // The first label found in a widget tree, depth first.
+    // The first label in a widget tree, depth first.
     static sfg::Label::Ptr FirstLabel(const sfg::Widget::Ptr& widget)
     {
         if (auto label = std::dynamic_pointer_cast<sfg::Label>(widget))
             return label;
         if (auto container = std::dynamic_pointer_cast<sfg::Container>(widget))
-        {
             for (const sfg::Widget::Ptr& child : container->GetChildren())
-            {
                 if (auto label = FirstLabel(child))
                     return label;
-            }
-        }
         return nullptr;
     }
 
@@ -100,11 +71,8 @@ protected:
     {
         std::vector<sfg::Window::Ptr> found;
         for (const sfg::Widget::Ptr& w : DesktopWindows())
-        {
-            sfg::Label::Ptr label = FirstLabel(w);
-            if (label && label->GetText().toAnsiString() == text)
+            if (sfg::Label::Ptr label = FirstLabel(w); label && label->GetText().toAnsiString() == text)
                 found.push_back(std::dynamic_pointer_cast<sfg::Window>(w));
-        }
         return found;
     }
 
@@ -124,13 +92,6 @@ protected:
         return target;
     }
 
-    // Screen pixels of the whole X display (DISPLAY), by ImageMagick.
-    static bool Screenshot(const std::string& path)
-    {
-        const std::string command = "import -window root " + path + " 2>/dev/null";
-        return std::system(command.c_str()) == 0;
-    }
-
     static bool HaveTool(const char* tool)
     {
         const std::string command = std::string("command -v ") + tool + " >/dev/null 2>&1";
@@ -143,30 +104,12 @@ protected:
         return std::to_string(static_cast<unsigned long>(render->m_RenderWindow.getSystemHandle()));
     }
 
-    // Runs a shell command and returns its standard output.
-    static std::string Output(const std::string& command)
-    {
-        std::string out;
-        if (FILE* pipe = popen(command.c_str(), "r"))
-        {
-            char buffer[256];
-            while (fgets(buffer, sizeof buffer, pipe))
-                out += buffer;
-            pclose(pipe);
-        }
-        return out;
-    }
-
-    // An X server started without -noreset resets whenever its last client
-    // leaves, and refuses connections while it does: the test process run
-    // just after another one can then fail to open the display, and the
-    // window library aborts. Wait here until the server takes a connection,
-    // and keep that connection for the life of the process so that the
-    // server does not reset under the test.
+    // An X server without -noreset resets when its last client leaves and
+    // refuses connections meanwhile, and the window library then aborts.
+    // Wait until it takes a connection and hold that one for the process.
     static void HoldDisplay()
     {
-        // Xlib is loaded with the window library; looked up rather than
-        // linked, so the tests need no X development files of their own.
+        // Looked up in the Xlib the window library loaded: no X headers needed.
         using OpenDisplay = void* (*)(const char*);
         static void* held = nullptr;
         if (held || !std::getenv("DISPLAY"))
