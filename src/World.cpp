@@ -216,14 +216,21 @@ void World::Look(Object* looker)
 {
     looker->m_NewKnownEnemies.clear();
     const int side = looker->m_PlayerID;
+    // A lair is found with its side's risk in ten-thousandths, anything else
+    // with a fixed 51 in 10,000. A draw above every threshold finds nothing,
+    // so most enemies are passed over without a look at their rooms.
+    int highest = 50;
+    for (const Player* player : m_Players)
+        highest = std::max(highest, player->m_Risk);
     for (Object* enemy : m_Objects)
     {
         if (enemy->m_PlayerID == side)
             continue;
-        // A lair is found with its side's risk in ten-thousandths; anything
-        // else with a fixed 51 in 10,000.
+        const int draw = rand() % 10000;
+        if (draw > highest)
+            continue;
         const int threshold = IsLair(enemy) ? m_Players[enemy->m_PlayerID]->m_Risk : 50;
-        if (rand() % 10000 <= threshold)
+        if (draw <= threshold)
             looker->m_NewKnownEnemies.push_back(enemy);
     }
 }
