@@ -18,6 +18,8 @@
 #include "World.h"
 #include "WorldWindow.h"
 
+#include "StartedGame.h"
+
 #include <SFML/Graphics/Texture.hpp>
 #include <benchmark/benchmark.h>
 
@@ -41,47 +43,11 @@ Game& TheGame()
     static Game game;
     if (game.render)
         return game;
-    srand(1234);
-    glob = new Glob();
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
-    game.render = new Render();
-    game.render->Init();
-    World* world = glob->world;
-    world->Init();
-    glob->event->SetWorld(world);
-    glob->event->SetRender(game.render);
-    for (int id = 0; id < 3; ++id)
-    {
-        Player* player = new Player(id);
-        player->m_IsHuman = id == 0;
-        world->AddPlayer(player);
-    }
-    WorldWindow* worldWindow = new WorldWindow();
-    worldWindow->Init(world);
-    game.render->Register(worldWindow->GetPointer());
-    game.createBar = new CreateBar();
-    game.createBar->Init();
-    game.render->Register(game.createBar->GetPointer());
-    game.designer = new RogueWindow();
-    game.designer->Init(game.createBar);
-    game.render->Register(game.designer->GetPointer());
-    NotificationBar* notificationBar = new NotificationBar();
-    notificationBar->Init();
-    game.render->Register(notificationBar->GetPointer());
-    game.console = new MashWindow();
-    game.console->Init();
-    game.render->Register(game.console->GetPointer());
-    Stat* stat = new Stat();
-    stat->Init();
-    game.render->Register(stat->GetPointer());
-    glob->event->SetCreateBar(game.createBar);
-    glob->event->SetNotificationBar(notificationBar);
-    glob->event->SetWorldWindow(worldWindow);
-    glob->event->SetMashWindow(game.console);
-    glob->event->SetRogueWindow(game.designer);
-    glob->event->SetStat(stat);
-    worldWindow->Update(world->GetVisibles(0));
+    const StartedGame started = StartGame(1234);
+    game.render = started.render;
+    game.createBar = started.createBar;
+    game.designer = started.rogueWindow;
+    game.console = started.mashWindow;
 
     // The designer open for the placeholder, the console put away, and a
     // design of twelve rooms of every size, spread so that the corridors

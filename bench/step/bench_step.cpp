@@ -23,6 +23,8 @@
 #include "World.h"
 #include "WorldWindow.h"
 
+#include "StartedGame.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -32,18 +34,7 @@
 
 namespace
 {
-struct Game
-{
-    Render* render = nullptr;
-    World* world = nullptr;
-    Eventfulness* hub = nullptr;
-    WorldWindow* worldWindow = nullptr;
-    NotificationBar* notificationBar = nullptr;
-    MashWindow* mashWindow = nullptr;
-    Stat* stat = nullptr;
-};
-
-Game game;
+StartedGame game;
 
 const int kUnfindable = -1000000000;
 
@@ -52,51 +43,8 @@ const int kUnfindable = -1000000000;
 void Build(int count)
 {
     delete game.render;
-    game = Game();
-
-    srand(2026);
-    glob = new Glob();
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
-    game.render = new Render();
-    game.render->Init();
-
-    World* world = game.world = glob->world;
-    world->Init();
-    game.hub = glob->event;
-    game.hub->SetWorld(world);
-    game.hub->SetRender(game.render);
-    for (int id = 0; id < 3; ++id)
-    {
-        Player* side = new Player(id);
-        side->m_IsHuman = id == 0;
-        world->AddPlayer(side);
-    }
-
-    game.worldWindow = new WorldWindow();
-    game.worldWindow->Init(world);
-    game.render->Register(game.worldWindow->GetPointer());
-    CreateBar* createBar = new CreateBar();
-    createBar->Init();
-    game.render->Register(createBar->GetPointer());
-    RogueWindow* rogueWindow = new RogueWindow();
-    rogueWindow->Init(createBar);
-    game.render->Register(rogueWindow->GetPointer());
-    game.notificationBar = new NotificationBar();
-    game.notificationBar->Init();
-    game.render->Register(game.notificationBar->GetPointer());
-    game.mashWindow = new MashWindow();
-    game.mashWindow->Init();
-    game.render->Register(game.mashWindow->GetPointer());
-    game.stat = new Stat();
-    game.stat->Init();
-    game.render->Register(game.stat->GetPointer());
-    game.hub->SetCreateBar(createBar);
-    game.hub->SetNotificationBar(game.notificationBar);
-    game.hub->SetWorldWindow(game.worldWindow);
-    game.hub->SetMashWindow(game.mashWindow);
-    game.hub->SetRogueWindow(rogueWindow);
-    game.hub->SetStat(game.stat);
+    game = StartGame(2026);
+    World* world = game.world;
 
     // Copies of the templates every side can build from the start; the
     // human's own are the two without a ping room (lR, lRR).

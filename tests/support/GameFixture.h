@@ -11,6 +11,7 @@
 #include "Player.h"
 #include "Render.h"
 #include "RogueWindow.h"
+#include "StartedGame.h"
 #include "Stat.h"
 #include "World.h"
 #include "WorldWindow.h"
@@ -31,51 +32,16 @@ protected:
     {
         if (!std::getenv("DISPLAY"))
             GTEST_SKIP() << "needs a display (run under xvfb-run)";
-        srand(Seed());
-        glob = new Glob();
-        const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-        glob->resolution = sf::Vector2i(desktop.width, desktop.height);
-        render = new Render();
-        render->Init();
-
-        world = glob->world;
-        world->Init();
-        glob->event->SetWorld(world);
-        glob->event->SetRender(render);
-        for (int id = 0; id < 3; ++id)
-        {
-            Player* player = new Player(id);
-            player->m_IsHuman = id == 0;
-            world->AddPlayer(player);
-        }
-
-        worldWindow = new WorldWindow();
-        worldWindow->Init(world);
-        render->Register(worldWindow->GetPointer());
-        createBar = new CreateBar();
-        createBar->Init();
-        render->Register(createBar->GetPointer());
-        rogueWindow = new RogueWindow();
-        rogueWindow->Init(createBar);
-        render->Register(rogueWindow->GetPointer());
-        notificationBar = new NotificationBar();
-        notificationBar->Init();
-        render->Register(notificationBar->GetPointer());
-        mashWindow = new MashWindow();
-        mashWindow->Init();
-        render->Register(mashWindow->GetPointer());
-        stat = new Stat();
-        stat->Init();
-        render->Register(stat->GetPointer());
-
-        hub = glob->event;
-        hub->SetCreateBar(createBar);
-        hub->SetNotificationBar(notificationBar);
-        hub->SetWorldWindow(worldWindow);
-        hub->SetMashWindow(mashWindow);
-        hub->SetRogueWindow(rogueWindow);
-        hub->SetStat(stat);
-        worldWindow->Update(world->GetVisibles(0));
+        const StartedGame game = StartGame(Seed());
+        render = game.render;
+        world = game.world;
+        hub = game.hub;
+        worldWindow = game.worldWindow;
+        createBar = game.createBar;
+        rogueWindow = game.rogueWindow;
+        notificationBar = game.notificationBar;
+        mashWindow = game.mashWindow;
+        stat = game.stat;
         Frame();
     }
 

@@ -1,0 +1,66 @@
+#include "StartedGame.h"
+
+#include "CreateBar.h"
+#include "Eventfulness.h"
+#include "Glob.h"
+#include "MashWindow.h"
+#include "NotificationBar.h"
+#include "Player.h"
+#include "Render.h"
+#include "RogueWindow.h"
+#include "Stat.h"
+#include "World.h"
+#include "WorldWindow.h"
+
+#include <cstdlib>
+
+StartedGame StartGame(unsigned seed)
+{
+    StartedGame game;
+    srand(seed);
+    glob = new Glob();
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+    game.render = new Render();
+    game.render->Init();
+
+    game.world = glob->world;
+    game.world->Init();
+    game.hub = glob->event;
+    game.hub->SetWorld(game.world);
+    game.hub->SetRender(game.render);
+    for (int id = 0; id < 3; ++id)
+    {
+        Player* player = new Player(id);
+        player->m_IsHuman = id == 0;
+        game.world->AddPlayer(player);
+    }
+
+    game.worldWindow = new WorldWindow();
+    game.worldWindow->Init(game.world);
+    game.render->Register(game.worldWindow->GetPointer());
+    game.createBar = new CreateBar();
+    game.createBar->Init();
+    game.render->Register(game.createBar->GetPointer());
+    game.rogueWindow = new RogueWindow();
+    game.rogueWindow->Init(game.createBar);
+    game.render->Register(game.rogueWindow->GetPointer());
+    game.notificationBar = new NotificationBar();
+    game.notificationBar->Init();
+    game.render->Register(game.notificationBar->GetPointer());
+    game.mashWindow = new MashWindow();
+    game.mashWindow->Init();
+    game.render->Register(game.mashWindow->GetPointer());
+    game.stat = new Stat();
+    game.stat->Init();
+    game.render->Register(game.stat->GetPointer());
+
+    game.hub->SetCreateBar(game.createBar);
+    game.hub->SetNotificationBar(game.notificationBar);
+    game.hub->SetWorldWindow(game.worldWindow);
+    game.hub->SetMashWindow(game.mashWindow);
+    game.hub->SetRogueWindow(game.rogueWindow);
+    game.hub->SetStat(game.stat);
+    game.worldWindow->Update(game.world->GetVisibles(0));
+    return game;
+}
