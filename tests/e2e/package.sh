@@ -64,6 +64,9 @@ sources=$(grep -o '"src/[^"]*"' "$top/src/mashtextgen.cpp" | tr -d '"')
 } | sort >"$shots/expected-files.txt"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort >"$shots/files.txt"
 diff -u "$shots/expected-files.txt" "$shots/files.txt" >&2 || fail "the package's files differ from the expected list"
+for s in 48 64 128 256; do
+  [ "$(identify -format %wx%h "$root/usr/share/icons/hicolor/${s}x$s/apps/$id.png")" = "${s}x$s" ] || fail "icon size $s"
+done
 echo "package: $(stat -c %s "$deb") bytes, lintian clean, $(wc -l <"$shots/files.txt") files as expected"
 
 # --- the unpacked game, from an unrelated folder --------------------------------
