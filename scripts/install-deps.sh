@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs every Debian package Vondrellex needs to build, test and play.
+# Installs every Debian package Vondrellex needs to build, test, package and play.
 # Idempotent: when everything is already present it only checks and returns.
 set -euo pipefail
 
@@ -9,6 +9,9 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libfontconfig1-dev fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick
+  # Building and checking the Debian package: dpkg-shlibdeps (for Depends)
+  # and file (which CPack uses to find the binaries to strip and scan).
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -170,12 +170,12 @@ Sdf Lettering(const std::string& text, sf::Vector2f topLeft, float unit, float s
     };
 }
 
-Canvas::Canvas(unsigned width, unsigned height, const Paint& background)
-    : m_Width(width), m_Height(height), m_Pixels(static_cast<std::size_t>(width) * height)
+Canvas::Canvas(unsigned width, unsigned height, const Paint& background, float scale)
+    : m_Width(width), m_Height(height), m_Scale(scale), m_Pixels(static_cast<std::size_t>(width) * height)
 {
     for (unsigned y = 0; y < height; ++y)
         for (unsigned x = 0; x < width; ++x)
-            m_Pixels[y * width + x] = background(x + 0.5f, y + 0.5f);
+            m_Pixels[y * width + x] = background((x + 0.5f) / m_Scale, (y + 0.5f) / m_Scale);
 }
 
 void Canvas::Fill(const Sdf& shape, const Paint& paint, float opacity)
@@ -184,9 +184,10 @@ void Canvas::Fill(const Sdf& shape, const Paint& paint, float opacity)
     {
         for (unsigned x = 0; x < m_Width; ++x)
         {
-            const float px = x + 0.5f;
-            const float py = y + 0.5f;
-            const float coverage = std::clamp(0.5f - shape(px, py), 0.0f, 1.0f) * opacity;
+            // Pixel centres in drawing units; the distance back in pixels.
+            const float px = (x + 0.5f) / m_Scale;
+            const float py = (y + 0.5f) / m_Scale;
+            const float coverage = std::clamp(0.5f - shape(px, py) * m_Scale, 0.0f, 1.0f) * opacity;
             if (coverage <= 0.0f)
                 continue;
             Colour& dst = m_Pixels[y * m_Width + x];
@@ -206,7 +207,7 @@ void Canvas::Glow(const Sdf& shape, Colour colour, float radius, float strength)
     {
         for (unsigned x = 0; x < m_Width; ++x)
         {
-            const float d = std::max(0.0f, shape(x + 0.5f, y + 0.5f));
+            const float d = std::max(0.0f, shape((x + 0.5f) / m_Scale, (y + 0.5f) / m_Scale));
             const float k = strength * std::exp(-d / radius);
             Colour& dst = m_Pixels[y * m_Width + x];
             dst = {dst.r + colour.r * k, dst.g + colour.g * k, dst.b + colour.b * k};

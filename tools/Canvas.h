@@ -46,7 +46,9 @@ float LetteringWidth(const std::string& text, float unit, float spacing);
 class Canvas
 {
 public:
-    Canvas(unsigned width, unsigned height, const Paint& background);
+    // `scale` output pixels per drawing unit: shapes, paints and glow radii
+    // stay in drawing units, so a picture can be rendered larger than drawn.
+    Canvas(unsigned width, unsigned height, const Paint& background, float scale = 1.0f);
 
     // Covers the shape with the paint at the given opacity.
     void Fill(const Sdf& shape, const Paint& paint, float opacity = 1.0f);
@@ -62,6 +64,7 @@ public:
 private:
     unsigned m_Width;
     unsigned m_Height;
+    float m_Scale;
     std::vector<Colour> m_Pixels;
 };
 

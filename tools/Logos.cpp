@@ -116,11 +116,12 @@ sf::Image BuildStudioLogo()
     return canvas.ToImage();
 }
 
-sf::Image BuildGameLogo()
+sf::Image BuildGameLogo(float scale)
 {
-    const float cx = SIZE * 0.5f;
-    const float cy = 106.0f;
-    Canvas canvas(LOGO_SIZE, LOGO_SIZE, Vignette(HexColour(0x0e1f33), cx, cy));
+    const float cx = EMBLEM_X;
+    const float cy = EMBLEM_Y;
+    const auto side = static_cast<unsigned>(std::lround(SIZE * scale));
+    Canvas canvas(side, side, Vignette(HexColour(0x0e1f33), cx, cy), scale);
 
     // A round sea chart: dark water, a few noisy islands and a graticule.
     const float chartRadius = 80.0f;

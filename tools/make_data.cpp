@@ -1,9 +1,11 @@
 // Writes the game's generated data files into the directory given as the
 // first argument (the top of the source tree, where the game reads them):
-// worldmap.png, logo1.png, logo.png and Vondrellex.ogg. Further arguments
-// pick some of them: "worldmap", "logos", "music". The output is the same on
+// worldmap.png, logo1.png, logo.png and Vondrellex.ogg, and the desktop
+// icons packaging/icons/vondrellex-SIZE.png. Further arguments pick some of
+// them: "worldmap", "logos", "music", "icons". The output is the same on
 // every run.
 
+#include "Icons.h"
 #include "Logos.h"
 #include "Music.h"
 #include "WorldMap.h"
@@ -40,6 +42,14 @@ bool MakeLogos(const std::string& dir)
     return Save(datagen::BuildStudioLogo(), dir + "/logo1.png") && Save(datagen::BuildGameLogo(), dir + "/logo.png");
 }
 
+bool MakeIcons(const std::string& dir)
+{
+    bool ok = true;
+    for (unsigned size : datagen::IconSizes())
+        ok = Save(datagen::BuildIcon(size), dir + "/packaging/icons/vondrellex-" + std::to_string(size) + ".png") && ok;
+    return ok;
+}
+
 bool MakeMusic(const std::string& dir)
 {
     const std::string path = dir + "/Vondrellex.ogg";
@@ -64,7 +74,7 @@ int main(int argc, char** argv)
 {
     if (argc < 2)
     {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [worldmap] [logos] [music]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [worldmap] [logos] [music] [icons]\n", argv[0]);
         return 2;
     }
     const std::string dir = argv[1];
@@ -72,7 +82,7 @@ int main(int argc, char** argv)
     const bool all = wanted.empty();
     for (const std::string& w : wanted)
     {
-        if (w != "worldmap" && w != "logos" && w != "music")
+        if (w != "worldmap" && w != "logos" && w != "music" && w != "icons")
         {
             std::fprintf(stderr, "unknown data file kind: %s\n", w.c_str());
             return 2;
@@ -86,5 +96,7 @@ int main(int argc, char** argv)
         ok = MakeLogos(dir) && ok;
     if (all || wanted.count("music"))
         ok = MakeMusic(dir) && ok;
+    if (all || wanted.count("icons"))
+        ok = MakeIcons(dir) && ok;
     return ok ? 0 : 1;
 }
