@@ -36,19 +36,16 @@ TEST_F(RoomActionsTest, LookSightsOnlyOtherSidesDeadOrAlive)
 TEST_F(RoomActionsTest, LookDrawsOncePerEnemyAndForgetsOldSightings)
 {
     Object* looker = Add(0, {PLAYERBASE, LOOK});
+    world->m_Players[1]->m_Risk = -1;
+    world->m_Players[2]->m_Risk = -1; // nothing to sight but two hidden lairs
+    looker->m_NewKnownEnemies = {Lair(1), Lair(2)};
+    world->Look(looker);
+    EXPECT_TRUE(looker->m_NewKnownEnemies.empty());
+
     Add(0, {PLAYERBASE});
     Add(1, {PLAYERBASE});
     Add(2, {PLAYERBASE});
     EXPECT_EQ(DrawsMadeBy([&] { world->Look(looker); }), 4); // two lairs, two objects
-
-    world->m_Players[1]->m_Risk = -1;
-    world->m_Players[2]->m_Risk = -1;
-    for (Object* obj : world->m_Objects)
-        if (obj->m_PlayerID != 0 && obj->m_Rooms[0]->Type != PLAYERLAIR)
-            obj->m_PlayerID = 0; // nothing left to sight
-    looker->m_NewKnownEnemies = {Lair(1), Lair(2)};
-    world->Look(looker);
-    EXPECT_TRUE(looker->m_NewKnownEnemies.empty());
 }
 
 TEST_F(RoomActionsTest, ForageFindsOnlyUnknownKindsAndOnlyTheHumanHearsOfIt)
