@@ -39,6 +39,59 @@ void World::Init()
 void World::AddObject(Object* obj)
 {
     m_Objects.push_back(obj);
+    ScanEntry entry{obj, obj->m_PlayerID, 0, !obj->m_Rooms.empty() && IsLair(obj)};
+    for (const Room* room : obj->m_Rooms)
+        entry.m_Snoops += room->Type == SNOOP;
+    m_Scan.push_back(entry);
+    if (entry.m_IsLair)
+        m_Lairs.push_back(obj);
+    for (EnemyView& view : m_EnemyViews)
+    {
+        if (view.m_PlayerID == entry.m_PlayerID)
+            continue;
+        view.m_Enemies.push_back(entry);
+        if (entry.m_Snoops > 0)
+            view.m_Snoopers.push_back(entry);
+    }
+}
+
+std::vector<ScanEntry>& World::GetScan()
+{
+    // Whoever pushed into the list directly has left the record behind:
+    // take every object in again, in the list's order.
+    if (m_Scan.size() != m_Objects.size())
+    {
+        std::list<Object*> objects;
+        objects.swap(m_Objects);
+        m_Scan.clear();
+        m_EnemyViews.clear();
+        m_Lairs.clear();
+        for (Object* obj : objects)
+            AddObject(obj);
+    }
+    return m_Scan;
+}
+
+EnemyView& World::EnemiesOf(int playerID)
+{
+    const std::vector<ScanEntry>& scan = GetScan();
+    for (EnemyView& view : m_EnemyViews)
+    {
+        if (view.m_PlayerID == playerID)
+            return view;
+    }
+    // A side's view is made when it first scans, and kept by AddObject.
+    m_EnemyViews.push_back(EnemyView{playerID, {}, {}});
+    EnemyView& view = m_EnemyViews.back();
+    for (const ScanEntry& entry : scan)
+    {
+        if (entry.m_PlayerID == playerID)
+            continue;
+        view.m_Enemies.push_back(entry);
+        if (entry.m_Snoops > 0)
+            view.m_Snoopers.push_back(entry);
+    }
+    return view;
 }
 
 void World::AddPlayer(Player* player)
@@ -115,8 +168,21 @@ void World::Turn()
         human->m_Risk -= 1;
     }
 
-    for (Object* obj : m_Objects)
+    // The objects in list order, read from the scans' contiguous copy rather
+    // than the list's scattered nodes. Nothing joins during this pass.
+    GetScan();
+    for (size_t i = 0; i < m_Scan.size(); ++i)
     {
+        // A long game leaves its objects scattered over the heap: ask for
+        // the fields read first a few objects ahead.
+        if (i + 8 < m_Scan.size())
+        {
+            const Object* ahead = m_Scan[i + 8].m_Object;
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(&ahead->m_VisibleToPlayer);
+            __builtin_prefetch(&ahead->m_Alive);
+        }
+        Object* obj = m_Scan[i].m_Object;
         obj->m_VisibleToPlayer -= 0.025f;
         if (!obj->m_Alive)
             continue;
@@ -166,8 +232,9 @@ void World::Turn()
     }
 
     // Only the human hears about its own objects fading and coming back.
-    for (Object* obj : m_Objects)
+    for (const ScanEntry& entry : m_Scan)
     {
+        Object* obj = entry.m_Object;
         if (obj->m_Visible && obj->m_VisibleToPlayer <= 0)
         {
             obj->m_Visible = false;
@@ -217,21 +284,18 @@ void World::Look(Object* looker)
     looker->m_NewKnownEnemies.clear();
     const int side = looker->m_PlayerID;
     // A lair is found with its side's risk in ten-thousandths, anything else
-    // with a fixed 51 in 10,000. A draw above every threshold finds nothing,
-    // so most enemies are passed over without a look at their rooms.
+    // with a fixed 51 in 10,000. A draw above every threshold finds nothing.
     int highest = 50;
     for (const Player* player : m_Players)
         highest = std::max(highest, player->m_Risk);
-    for (Object* enemy : m_Objects)
+    for (const ScanEntry& enemy : EnemiesOf(side).m_Enemies)
     {
-        if (enemy->m_PlayerID == side)
-            continue;
         const int draw = rand() % 10000;
         if (draw > highest)
             continue;
-        const int threshold = IsLair(enemy) ? m_Players[enemy->m_PlayerID]->m_Risk : 50;
+        const int threshold = enemy.m_IsLair ? m_Players[enemy.m_PlayerID]->m_Risk : 50;
         if (draw <= threshold)
-            looker->m_NewKnownEnemies.push_back(enemy);
+            looker->m_NewKnownEnemies.push_back(enemy.m_Object);
     }
 }
 
@@ -342,33 +406,27 @@ void World::FriendSendSpotted(Object* sendingobj)
 
 void World::Pingas(Object* target)
 {
-    for (Object* snooper : m_Objects)
+    for (const ScanEntry& snooper : EnemiesOf(target->m_PlayerID).m_Snoopers)
     {
-        if (snooper->m_PlayerID == target->m_PlayerID)
-            continue;
-        for (const Room* room : snooper->m_Rooms)
+        for (int room = 0; room < snooper.m_Snoops; ++room)
         {
-            if (room->Type == SNOOP && rand() % 25 == 1)
-                snooper->m_NewKnownEnemies.push_back(target);
+            if (rand() % 25 == 1)
+                snooper.m_Object->m_NewKnownEnemies.push_back(target);
         }
     }
 }
 
 void World::SnoopPingas(Object* target)
 {
-    for (Object* snooper : m_Objects)
+    for (const ScanEntry& snooper : EnemiesOf(target->m_PlayerID).m_Snoopers)
     {
-        if (snooper->m_PlayerID == target->m_PlayerID)
-            continue;
-        for (const Room* room : snooper->m_Rooms)
+        for (int room = 0; room < snooper.m_Snoops; ++room)
         {
-            if (room->Type != SNOOP)
-                continue;
             // One chance per lair in the world to trace the ping home.
-            for (const Object* lair : m_Objects)
+            for (size_t lair = 0; lair < m_Lairs.size(); ++lair)
             {
-                if (IsLair(lair) && rand() % 100 == 1)
-                    snooper->m_NewKnownEnemies.push_back(target);
+                if (rand() % 100 == 1)
+                    snooper.m_Object->m_NewKnownEnemies.push_back(target);
             }
         }
     }

@@ -7,6 +7,26 @@
 #include <list>
 #include <vector>
 
+// An object as the turn's scans read it: only what stays fixed once the
+// object is in the world, where it keeps its side and its rooms.
+struct ScanEntry
+{
+    Object* m_Object;
+    int m_PlayerID;
+    int m_Snoops; // its SNOOP rooms
+    bool m_IsLair;
+};
+
+// What the scans for one side walk: every object of another side, in the
+// order of the world's list (a look draws for each), and those of them with
+// SNOOP rooms (a ping draws for each such room).
+struct EnemyView
+{
+    int m_PlayerID;
+    std::vector<ScanEntry> m_Enemies;
+    std::vector<ScanEntry> m_Snoopers;
+};
+
 // The game state: every object in play, the three sides and the kinds that
 // foraging can find. It talks to the player only through the event hub.
 class World
@@ -16,7 +36,8 @@ public:
 
     // Fills the forageable kinds; call once, before adding players.
     void Init();
-    // Appends obj to the objects in play; the world keeps it for good.
+    // Appends obj to the objects in play; the world keeps it for good. Its
+    // side and rooms must not change from then on.
     void AddObject(Object* obj);
     // Gives the side its lair ("@", one PLAYERLAIR room) and registers it.
     // Sides must be added in the order of their ids.
@@ -42,9 +63,24 @@ public:
     void Pingas(Object* target);
     void SnoopPingas(Object* target);
 
+    // m_Scan, after taking in whatever was pushed into m_Objects without
+    // AddObject.
+    std::vector<ScanEntry>& GetScan();
+    // The scans' view for a side.
+    EnemyView& EnemiesOf(int playerID);
+
     std::list<Object*> m_Objects;
     std::vector<Player*> m_Players;
     std::vector<RoomType> m_ValidRoomTypes;
+
+    // m_Objects as the scans read it, kept in step by AddObject. A look or a
+    // ping walks these contiguous entries instead of the list's nodes and
+    // the objects scattered over the heap, and passes over no friend.
+    std::vector<ScanEntry> m_Scan;
+    std::vector<EnemyView> m_EnemyViews;
+    // The lairs in the world, dead ones included: a traced ping draws once
+    // for each.
+    std::vector<Object*> m_Lairs;
 };
 
 #endif

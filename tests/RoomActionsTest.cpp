@@ -1,6 +1,7 @@
 #include "WorldFixture.h"
 
 #include <algorithm>
+#include <utility>
 
 class RoomActionsTest : public WorldFixture
 {
@@ -36,19 +37,16 @@ TEST_F(RoomActionsTest, LookSightsOnlyOtherSidesDeadOrAlive)
 TEST_F(RoomActionsTest, LookDrawsOncePerEnemyAndForgetsOldSightings)
 {
     Object* looker = Add(0, {PLAYERBASE, LOOK});
+    world->m_Players[1]->m_Risk = -1;
+    world->m_Players[2]->m_Risk = -1; // nothing to sight but two hidden lairs
+    looker->m_NewKnownEnemies = {Lair(1), Lair(2)};
+    world->Look(looker);
+    EXPECT_TRUE(looker->m_NewKnownEnemies.empty());
+
     Add(0, {PLAYERBASE});
     Add(1, {PLAYERBASE});
     Add(2, {PLAYERBASE});
     EXPECT_EQ(DrawsMadeBy([&] { world->Look(looker); }), 4); // two lairs, two objects
-
-    world->m_Players[1]->m_Risk = -1;
-    world->m_Players[2]->m_Risk = -1;
-    for (Object* obj : world->m_Objects)
-        if (obj->m_PlayerID != 0 && obj->m_Rooms[0]->Type != PLAYERLAIR)
-            obj->m_PlayerID = 0; // nothing left to sight
-    looker->m_NewKnownEnemies = {Lair(1), Lair(2)};
-    world->Look(looker);
-    EXPECT_TRUE(looker->m_NewKnownEnemies.empty());
 }
 
 TEST_F(RoomActionsTest, ForageFindsOnlyUnknownKindsAndOnlyTheHumanHearsOfIt)
@@ -244,4 +242,68 @@ TEST_F(RoomActionsTest, SnoopsHearPingsOncePerRoomAndTraceThemOncePerLair)
     EXPECT_GT(twice, 0);
     EXPECT_TRUE(ownSnoop->m_NewKnownEnemies.empty());
     EXPECT_FALSE(deadSnoop->m_NewKnownEnemies.empty()); // dead snoops still listen
+}
+
+// Looks and pings as the rules state them, one draw at a time over the list
+// itself, against the world's scans from the same seed: every object's
+// sightings and the generator's next draw must agree.
+TEST_F(RoomActionsTest, ScansDrawInListOrderOverDeadObjectsAndSnoopsOfEverySide)
+{
+    std::vector<Object*> pingers;
+    for (int side = 0; side < 3; ++side)
+    {
+        pingers.push_back(Add(side, {PLAYERBASE, LOOK, PING}));
+        Add(side, {PLAYERBASE, SNOOP})->m_Alive = false;
+        Add(side, {PLAYERBASE, SNOOP, LOOK, SNOOP});
+        Add(side, {PLAYERBASE})->m_Alive = false;
+    }
+    Lair(2)->m_Alive = false;
+    for (Player* side : world->m_Players)
+        side->m_Risk = 5000; // a lair is sighted about every other look
+
+    const auto isLair = [](const Object* obj) { return obj->m_Rooms[0]->Type == PLAYERLAIR; };
+    const auto look = [&](Object* looker) {
+        for (Object* other : world->m_Objects)
+        {
+            const int risk = isLair(other) ? world->m_Players[other->m_PlayerID]->m_Risk : 50;
+            if (other->m_PlayerID != looker->m_PlayerID && rand() % 10000 <= risk)
+                looker->m_NewKnownEnemies.push_back(other);
+        }
+    };
+    // Each enemy snoop room draws once, or once per lair in the world.
+    const auto overhear = [&](Object* pinger, int chances, bool perLair) {
+        for (Object* other : world->m_Objects)
+            for (const Room* room : other->m_Rooms)
+                for (const Object* lair : world->m_Objects)
+                    if (other->m_PlayerID != pinger->m_PlayerID && room->Type == SNOOP &&
+                        (perLair ? isLair(lair) : lair == other) && rand() % chances == 1)
+                        other->m_NewKnownEnemies.push_back(pinger);
+    };
+    const auto outcome = [&](unsigned seed, const std::function<void()>& scan) {
+        srand(seed);
+        scan();
+        std::pair<int, std::vector<std::vector<Object*>>> result{rand(), {}};
+        for (Object* obj : world->m_Objects)
+            result.second.push_back(std::exchange(obj->m_NewKnownEnemies, {}));
+        return result;
+    };
+    const auto compare = [&] {
+        for (unsigned seed = 1; seed <= 100; ++seed)
+        {
+            for (Object* p : pingers)
+            {
+                ASSERT_EQ(outcome(seed, [&] { world->Look(p); }), outcome(seed, [&] { look(p); }));
+                ASSERT_EQ(outcome(seed, [&] { world->Pingas(p); }), outcome(seed, [&] { overhear(p, 25, false); }));
+                ASSERT_EQ(outcome(seed, [&] { world->SnoopPingas(p); }), outcome(seed, [&] { overhear(p, 100, true); }));
+            }
+        }
+    };
+    compare();
+    // Objects that join once the scans have begun, through AddObject or
+    // pushed straight into the list, are scanned too.
+    Add(2, {PLAYERBASE, SNOOP, SNOOP});
+    Add(0, {PLAYERLAIR});
+    compare();
+    world->m_Objects.push_back(Make(1, {PLAYERBASE, SNOOP}));
+    compare();
 }
