@@ -1,5 +1,7 @@
 #include "ToolkitTestSupport.hpp"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
 
@@ -122,6 +124,14 @@ TEST_F(SfgTheme, FilesLoadOnTopAndMissingFilesApplyNothing) {
 	sfg::Desktop desktop;
 	EXPECT_FALSE(desktop.LoadThemeFromFile("/nonexistent/dir/Vondrellex.theme"));
 	EXPECT_FALSE(desktop.LoadThemeFromFile(::testing::TempDir())); // a directory
+	// Neither a theme nor a font is read from a FIFO (it would wait for a
+	// writer) or a device.
+	const std::string fifo = ::testing::TempDir() + "toolkit_theme_test.fifo";
+	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+	EXPECT_FALSE(desktop.LoadThemeFromFile(fifo));
+	EXPECT_FALSE(desktop.LoadThemeFromFile("/dev/zero"));
+	EXPECT_EQ(sfg::Context::Get().GetFont(fifo), sfg::Context::Get().GetFont("Default"));
+	std::remove(fifo.c_str());
 	EXPECT_EQ(Get("Padding", button), "5");
 	const std::string path = ::testing::TempDir() + "toolkit_theme_test.theme";
 	{
