@@ -65,6 +65,20 @@ TEST_F(SfgTheme, IdBeatsClassBeatsTypeAndStateAndLaterWinsTies) {
 	EXPECT_EQ(Get("Padding", button), "4");
 }
 
+TEST_F(SfgTheme, RulesFiledByTheirLastPartStillApplyInOrder) {
+	// Equal specificity across a type and a universal last part: the later
+	// rule wins either way round. A part naming two classes needs both.
+	ASSERT_TRUE(engine.LoadThemeFromString(
+		"Button { Gap: 1; } *:Normal { Gap: 2; }"
+		"*:Normal { Spacing: 1; } Button { Spacing: 2; }"
+		".vbar.vbar { Padding: 3; } .vbar.other { Padding: 4; }"
+		"#spawn, Box { FontSize: 14; } Button.vbar#spawn { FontSize: 15; } .vbar#spawn { FontSize: 16; }"));
+	EXPECT_EQ(Get("Gap", button), "2");
+	EXPECT_EQ(Get("Spacing", button), "2");
+	EXPECT_EQ(Get("Padding", button), "3");
+	EXPECT_EQ(Get("FontSize", button), "15");
+}
+
 TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
 	ASSERT_TRUE(engine.LoadThemeFromString(
 		"Window.mashwindow Button { Gap: 1; }"
