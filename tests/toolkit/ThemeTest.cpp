@@ -41,7 +41,7 @@ TEST_F(SfgTheme, BuiltInLook) {
 	EXPECT_EQ(Get("BackgroundColor", label), "#464646ff");
 	EXPECT_EQ(Get("FontSize", label), "12");
 	EXPECT_EQ(Get("FontName", label), "Default");
-	EXPECT_EQ(Get("Padding", label), "5");
+	EXPECT_EQ(Get("Padding", label), "1");
 	EXPECT_EQ(Get("BackgroundColor", button), "#555752ff");
 	button->SetState(sfg::Widget::State::PRELIGHT);
 	EXPECT_EQ(Get("BackgroundColor", button), "#656762ff");
@@ -87,7 +87,7 @@ TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
 		"Label, Box { Spacing: 2; }"
 		"* .vbar { FontSize: 20; }"));
 	EXPECT_EQ(Get("Gap", button), "1");
-	EXPECT_EQ(Get("TitlePadding", button), "5"); // not a direct child: built-in
+	EXPECT_EQ(Get("TitlePadding", button), "2"); // not a direct child: built-in
 	EXPECT_EQ(Get("BorderWidth", button), "3");
 	EXPECT_EQ(Get("Spacing", box), "2");
 	EXPECT_EQ(Get("Spacing", sfg::Label::Create()), "2");
@@ -95,13 +95,13 @@ TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
 	// A button outside any window matches none of the ancestor rules.
 	auto lone = sfg::Button::Create();
 	lone->SetClass("vbar");
-	EXPECT_EQ(Get("Gap", lone), "10");
+	EXPECT_EQ(Get("Gap", lone), "2");
 	EXPECT_EQ(Get("FontSize", lone), "12");
 }
 
 TEST_F(SfgTheme, PropertiesChangeLayoutAtOnce) {
 	// An empty button's requisition is its padding on each side.
-	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(10.f, 10.f));
+	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(2.f, 2.f));
 	sfg::Desktop desktop;
 	EXPECT_TRUE(desktop.SetProperty("Button.vbar", "Padding", 7));
 	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(14.f, 14.f));
@@ -116,15 +116,15 @@ TEST_F(SfgTheme, PropertiesChangeLayoutAtOnce) {
 
 TEST_F(SfgTheme, BadRulesAreSkippedTheRestApplies) {
 	EXPECT_FALSE(engine.LoadThemeFromString(
-		"/* a comment */ Button { Padding: 1; Color: notacolour; }"
+		"/* a comment */ Button { Padding: 7; Color: notacolour; }"
 		"Label { Padding 3; Spacing: 4; }"
 		"Bu tton$ { Padding: 9; }"
 		"Box { Gap: 6 }"
 		"} stray"));
-	EXPECT_EQ(Get("Padding", button), "1");
+	EXPECT_EQ(Get("Padding", button), "7");
 	EXPECT_EQ(Get("Color", button), "#c6cbc4ff");
 	auto label = sfg::Label::Create();
-	EXPECT_EQ(Get("Padding", label), "5");
+	EXPECT_EQ(Get("Padding", label), "1");
 	EXPECT_EQ(Get("Spacing", label), "4");
 	EXPECT_EQ(Get("Gap", box), "6");
 	EXPECT_TRUE(engine.LoadThemeFromString("  /* only a comment */ "));
@@ -146,7 +146,7 @@ TEST_F(SfgTheme, FilesLoadOnTopAndMissingFilesApplyNothing) {
 	EXPECT_FALSE(desktop.LoadThemeFromFile("/dev/zero"));
 	EXPECT_EQ(sfg::Context::Get().GetFont(fifo), sfg::Context::Get().GetFont("Default"));
 	std::remove(fifo.c_str());
-	EXPECT_EQ(Get("Padding", button), "5");
+	EXPECT_EQ(Get("Padding", button), "1");
 	const std::string path = ::testing::TempDir() + "toolkit_theme_test.theme";
 	{
 		std::ofstream file(path);

@@ -17,7 +17,9 @@ namespace priv {
 namespace {
 
 // The built-in look, expressed as ordinary rules so a theme overrides it
-// property by property.
+// property by property. Its metrics are compact: a window of one-character
+// buttons (a grid of 46 x 18 cells under a title bar) must still fit a
+// 1280 x 720 screen without any theme.
 const char* const g_builtin_theme =
 	"* {"
 	"  Color: #c6cbc4ff;"
@@ -25,13 +27,13 @@ const char* const g_builtin_theme =
 	"  BorderColor: #5a6a50ff;"
 	"  BorderColorShift: 20;"
 	"  BorderWidth: 1;"
-	"  Padding: 5;"
+	"  Padding: 1;"
 	"  Spacing: 5;"
-	"  Gap: 10;"
+	"  Gap: 2;"
 	"  FontName: Default;"
 	"  FontSize: 12;"
 	"  TitleBackgroundColor: #5a6a50ff;"
-	"  TitlePadding: 5;"
+	"  TitlePadding: 2;"
 	"}"
 	"Button { BackgroundColor: #555752ff; }"
 	"Button:Prelight { BackgroundColor: #656762ff; Color: #ffffffff; }"
@@ -588,11 +590,11 @@ void Theme::Resolve(const Widget& widget, Style& style) const {
 	style.title_background_color = color(TITLE_BACKGROUND_COLOR, sf::Color(0x5a, 0x6a, 0x50));
 	style.border_color_shift = number(BORDER_COLOR_SHIFT, 20.f);
 	style.border_width = number(BORDER_WIDTH, 1.f);
-	style.padding = number(PADDING, 5.f);
+	style.padding = number(PADDING, 1.f);
 	style.spacing = number(SPACING, 5.f);
-	style.gap = number(GAP, 10.f);
+	style.gap = number(GAP, 2.f);
 	style.font_size = number(FONT_SIZE, 12.f);
-	style.title_padding = number(TITLE_PADDING, 5.f);
+	style.title_padding = number(TITLE_PADDING, 2.f);
 	style.font_name = chosen[FONT_NAME] ? chosen[FONT_NAME]->text : std::string("Default");
 	style.character_size = static_cast<unsigned int>(std::lround(style.font_size));
 	if(style.character_size == 0) {
