@@ -1,7 +1,10 @@
 #ifndef GLOB_H
 #define GLOB_H
 
+#include <SFML/System/Err.hpp>
 #include <SFML/System/Vector2.hpp>
+
+#include <string>
 
 class Eventfulness;
 class World;
@@ -21,5 +24,25 @@ public:
 
 // Created at start-up and never freed.
 extern Glob* glob;
+
+// Whether the game may read the data file at `path`: a regular file or a
+// link to one. Anything else counts as missing: SFML probes a directory
+// for ever, and opening a FIFO or reading a device may never end.
+bool IsDataFile(const std::string& path);
+
+// Loads an optional data file with `load(path)` while SFML's error stream is
+// silent, so that a damaged file is skipped without a word like a missing
+// one; the stream speaks again afterwards. False, without calling `load`,
+// when `path` is not a data file.
+template <typename Load>
+bool LoadDataFile(const std::string& path, Load load)
+{
+    if (!IsDataFile(path))
+        return false;
+    std::streambuf* errors = sf::err().rdbuf(nullptr);
+    const bool loaded = load(path);
+    sf::err().rdbuf(errors);
+    return loaded;
+}
 
 #endif

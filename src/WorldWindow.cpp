@@ -1,5 +1,6 @@
 #include "WorldWindow.h"
 
+#include "Glob.h"
 #include "Object.h"
 
 #include <SFML/Graphics/Image.hpp>
@@ -19,7 +20,8 @@ bool WorldWindow::Init(World* world)
 
     m_Image = sfg::Image::Create(sf::Image());
     sf::Image worldMapSource;
-    if (worldMapSource.loadFromFile("worldmap.png"))
+    auto loadMap = [&worldMapSource](const std::string& path) { return worldMapSource.loadFromFile(path); };
+    if (LoadDataFile("worldmap.png", loadMap))
         m_Image->SetImage(worldMapSource);
 
     m_Fixed = sfg::Fixed::Create();

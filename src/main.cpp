@@ -19,6 +19,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 namespace
 {
@@ -46,8 +47,11 @@ int main()
 {
     srand(static_cast<unsigned>(time(nullptr)));
 
+    // Every data file is optional: one that is missing, damaged or not a
+    // regular file is skipped without a word.
     sf::Music music;
-    if (music.openFromFile("Vondrellex.ogg") && AudioDeviceOpened())
+    auto openMusic = [&music](const std::string& path) { return music.openFromFile(path); };
+    if (LoadDataFile("Vondrellex.ogg", openMusic) && AudioDeviceOpened())
     {
         music.setLoop(true);
         music.play();
@@ -63,10 +67,13 @@ int main()
     // Texture loading counts towards the splash's time.
     sf::Clock clock;
     sf::Texture Tree;
-    if (Tree.loadFromFile("logo1.png", sf::IntRect()))
+    // Each logo whole: the texture is loaded with an empty rectangle.
+    auto loadFirstLogo = [&Tree](const std::string& path) { return Tree.loadFromFile(path, sf::IntRect()); };
+    if (LoadDataFile("logo1.png", loadFirstLogo))
     {
         sf::Texture Tree2;
-        if (Tree2.loadFromFile("logo.png", sf::IntRect()))
+        auto loadLogo = [&Tree2](const std::string& path) { return Tree2.loadFromFile(path, sf::IntRect()); };
+        if (LoadDataFile("logo.png", loadLogo))
         {
             sf::Sprite Sprite1(Tree);
             sf::Sprite Sprite2(Tree2);

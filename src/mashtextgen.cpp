@@ -1,5 +1,7 @@
 #include "mashtextgen.h"
 
+#include "Glob.h"
+
 #include <cstdlib>
 #include <fstream>
 
@@ -25,6 +27,10 @@ MashTextGen::MashTextGen()
 void MashTextGen::LoadMoreData()
 {
     const std::string& path = files[rand() % files.size()];
+    // Not a regular file (a directory, a FIFO that would wait for a writer):
+    // as good as missing.
+    if (!IsDataFile(path))
+        return;
     std::ifstream file(path);
     if (!file.is_open())
         return;

@@ -35,7 +35,7 @@ class SfgDraw : public DisplayTest {
 		sfg::Window::Ptr Plain(const std::string& id, sf::Vector2f position, sf::Vector2f size) {
 			auto window = sfg::Window::Create(sfg::Window::BACKGROUND);
 			window->SetId(id);
-			window->Add(Block(size.x - 22.f, size.y - 22.f));
+			window->Add(Block(size.x - 6.f, size.y - 6.f)); // a border and a gap of 2 on each side
 			window->SetPosition(position);
 			return window;
 		}
@@ -193,7 +193,7 @@ TEST_F(SfgDraw, WindowsWhollyBehindAnOpaqueWindowAreSkipped) {
 	glass->Show(false);
 	auto shadowed = sfg::Window::Create(sfg::Window::BACKGROUND | sfg::Window::SHADOW);
 	shadowed->SetId("red");
-	shadowed->Add(Block(78.f, 78.f));
+	shadowed->Add(Block(94.f, 94.f));
 	shadowed->SetPosition(sf::Vector2f(10.f, 10.f));
 	desktop.Add(shadowed);
 	desktop.BringToFront(top);

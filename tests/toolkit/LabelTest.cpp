@@ -107,7 +107,7 @@ TEST_F(SfgLabel, WrappedHeightIsCurrentRightAfterSetTextAtTheAllocatedWidth) {
 	oracle->SetRequisition(sf::Vector2f(200.f, 0.f));
 	EXPECT_EQ(height, oracle->GetRequisition().y);
 	EXPECT_GT(height, 3.f * line);
-	EXPECT_EQ(window->GetAllocation().height, height + 22.f);
+	EXPECT_EQ(window->GetAllocation().height, height + 6.f); // 1 border, 2 gap on each side
 }
 
 TEST_F(SfgLabel, TheConsoleFollowsItsNewestText) {

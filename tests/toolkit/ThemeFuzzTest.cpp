@@ -100,9 +100,9 @@ TEST_F(SfgThemeFuzz, PathologicalInputsTerminate) {
 	for(int i = 0; i < 2000; ++i) {
 		deep += "Box ";
 	}
-	EXPECT_TRUE(engine.LoadThemeFromString(deep + "Label { Padding: 1; }"));
+	EXPECT_TRUE(engine.LoadThemeFromString(deep + "Label { Padding: 7; }"));
 	auto label = sfg::Label::Create();
-	EXPECT_EQ(engine.GetProperty("Padding", *label), "5");
+	EXPECT_EQ(engine.GetProperty("Padding", *label), "1");
 	EXPECT_FALSE(engine.LoadThemeFromString(std::string("Label { Padding: 1; }\0garbage", 30)));
 }
 

@@ -1,5 +1,7 @@
 #include "ToolkitTestSupport.hpp"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
 
@@ -39,7 +41,7 @@ TEST_F(SfgTheme, BuiltInLook) {
 	EXPECT_EQ(Get("BackgroundColor", label), "#464646ff");
 	EXPECT_EQ(Get("FontSize", label), "12");
 	EXPECT_EQ(Get("FontName", label), "Default");
-	EXPECT_EQ(Get("Padding", label), "5");
+	EXPECT_EQ(Get("Padding", label), "1");
 	EXPECT_EQ(Get("BackgroundColor", button), "#555752ff");
 	button->SetState(sfg::Widget::State::PRELIGHT);
 	EXPECT_EQ(Get("BackgroundColor", button), "#656762ff");
@@ -63,6 +65,20 @@ TEST_F(SfgTheme, IdBeatsClassBeatsTypeAndStateAndLaterWinsTies) {
 	EXPECT_EQ(Get("Padding", button), "4");
 }
 
+TEST_F(SfgTheme, RulesFiledByTheirLastPartStillApplyInOrder) {
+	// Equal specificity across a type and a universal last part: the later
+	// rule wins either way round. A part naming two classes needs both.
+	ASSERT_TRUE(engine.LoadThemeFromString(
+		"Button { Gap: 1; } *:Normal { Gap: 2; }"
+		"*:Normal { Spacing: 1; } Button { Spacing: 2; }"
+		".vbar.vbar { Padding: 3; } .vbar.other { Padding: 4; }"
+		"#spawn, Box { FontSize: 14; } Button.vbar#spawn { FontSize: 15; } .vbar#spawn { FontSize: 16; }"));
+	EXPECT_EQ(Get("Gap", button), "2");
+	EXPECT_EQ(Get("Spacing", button), "2");
+	EXPECT_EQ(Get("Padding", button), "3");
+	EXPECT_EQ(Get("FontSize", button), "15");
+}
+
 TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
 	ASSERT_TRUE(engine.LoadThemeFromString(
 		"Window.mashwindow Button { Gap: 1; }"
@@ -71,7 +87,7 @@ TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
 		"Label, Box { Spacing: 2; }"
 		"* .vbar { FontSize: 20; }"));
 	EXPECT_EQ(Get("Gap", button), "1");
-	EXPECT_EQ(Get("TitlePadding", button), "5"); // not a direct child: built-in
+	EXPECT_EQ(Get("TitlePadding", button), "2"); // not a direct child: built-in
 	EXPECT_EQ(Get("BorderWidth", button), "3");
 	EXPECT_EQ(Get("Spacing", box), "2");
 	EXPECT_EQ(Get("Spacing", sfg::Label::Create()), "2");
@@ -79,13 +95,13 @@ TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
 	// A button outside any window matches none of the ancestor rules.
 	auto lone = sfg::Button::Create();
 	lone->SetClass("vbar");
-	EXPECT_EQ(Get("Gap", lone), "10");
+	EXPECT_EQ(Get("Gap", lone), "2");
 	EXPECT_EQ(Get("FontSize", lone), "12");
 }
 
 TEST_F(SfgTheme, PropertiesChangeLayoutAtOnce) {
 	// An empty button's requisition is its padding on each side.
-	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(10.f, 10.f));
+	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(2.f, 2.f));
 	sfg::Desktop desktop;
 	EXPECT_TRUE(desktop.SetProperty("Button.vbar", "Padding", 7));
 	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(14.f, 14.f));
@@ -100,15 +116,15 @@ TEST_F(SfgTheme, PropertiesChangeLayoutAtOnce) {
 
 TEST_F(SfgTheme, BadRulesAreSkippedTheRestApplies) {
 	EXPECT_FALSE(engine.LoadThemeFromString(
-		"/* a comment */ Button { Padding: 1; Color: notacolour; }"
+		"/* a comment */ Button { Padding: 7; Color: notacolour; }"
 		"Label { Padding 3; Spacing: 4; }"
 		"Bu tton$ { Padding: 9; }"
 		"Box { Gap: 6 }"
 		"} stray"));
-	EXPECT_EQ(Get("Padding", button), "1");
+	EXPECT_EQ(Get("Padding", button), "7");
 	EXPECT_EQ(Get("Color", button), "#c6cbc4ff");
 	auto label = sfg::Label::Create();
-	EXPECT_EQ(Get("Padding", label), "5");
+	EXPECT_EQ(Get("Padding", label), "1");
 	EXPECT_EQ(Get("Spacing", label), "4");
 	EXPECT_EQ(Get("Gap", box), "6");
 	EXPECT_TRUE(engine.LoadThemeFromString("  /* only a comment */ "));
@@ -122,7 +138,15 @@ TEST_F(SfgTheme, FilesLoadOnTopAndMissingFilesApplyNothing) {
 	sfg::Desktop desktop;
 	EXPECT_FALSE(desktop.LoadThemeFromFile("/nonexistent/dir/Vondrellex.theme"));
 	EXPECT_FALSE(desktop.LoadThemeFromFile(::testing::TempDir())); // a directory
-	EXPECT_EQ(Get("Padding", button), "5");
+	// Neither a theme nor a font is read from a FIFO (it would wait for a
+	// writer) or a device.
+	const std::string fifo = ::testing::TempDir() + "toolkit_theme_test.fifo";
+	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+	EXPECT_FALSE(desktop.LoadThemeFromFile(fifo));
+	EXPECT_FALSE(desktop.LoadThemeFromFile("/dev/zero"));
+	EXPECT_EQ(sfg::Context::Get().GetFont(fifo), sfg::Context::Get().GetFont("Default"));
+	std::remove(fifo.c_str());
+	EXPECT_EQ(Get("Padding", button), "1");
 	const std::string path = ::testing::TempDir() + "toolkit_theme_test.theme";
 	{
 		std::ofstream file(path);

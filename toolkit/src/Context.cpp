@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace sfg {
 
@@ -50,7 +52,14 @@ bool SameName(const std::string& a, const std::string& b) {
 	});
 }
 
+// A regular file (or a link to one) with something in it. Nothing else is
+// opened: a theme may name any path as its font, and opening a FIFO would
+// wait for a writer.
 bool IsReadableFile(const std::string& path) {
+	std::error_code error;
+	if(!std::filesystem::is_regular_file(path, error)) {
+		return false;
+	}
 	std::ifstream file(path, std::ios::in | std::ios::binary);
 	return static_cast<bool>(file) && file.peek() != std::ifstream::traits_type::eof();
 }

@@ -17,7 +17,7 @@ Engine::~Engine() = default;
 bool Engine::LoadThemeFromFile(const std::string& filename) {
 	std::error_code error;
 	if(!std::filesystem::is_regular_file(filename, error)) {
-		return false; // missing, a directory, or not even statable
+		return false; // missing, a directory, a FIFO, a device, or not even statable
 	}
 	std::ifstream file(filename, std::ios::in | std::ios::binary);
 	if(!file) {

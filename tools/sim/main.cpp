@@ -6,10 +6,12 @@
 #include "RecordingHub.h"
 #include "World.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <limits>
 #include <string>
 
 namespace
@@ -18,15 +20,20 @@ void Usage(const char* self)
 {
     std::cerr << "usage: " << self << " [--turns N] [--seed S]\n"
               << "  --turns N  turns to run (default 1000)\n"
-              << "  --seed S   value given to srand (default 1)\n";
+              << "  --seed S   value given to srand, 0 ... 4294967295 (default 1)\n";
 }
 
-bool ParseNumber(const char* text, long long& value)
+// A whole decimal number from `low` to `high`, or else what is wrong with it.
+std::string ParseNumber(const char* text, long long low, long long high, long long& value)
 {
     char* end = nullptr;
     errno = 0;
     value = std::strtoll(text, &end, 10);
-    return errno == 0 && end != text && *end == '\0';
+    if (end == text || *end != '\0' || std::isspace(static_cast<unsigned char>(text[0])))
+        return "'" + std::string(text) + "' is not a whole number";
+    if (errno == ERANGE || value < low || value > high)
+        return std::string(text) + " is outside " + std::to_string(low) + " ... " + std::to_string(high);
+    return "";
 }
 
 std::string Kinds(const Player& side)
@@ -45,17 +52,34 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
     {
         long long* target = nullptr;
+        // srand takes an unsigned int: a larger seed would silently wrap.
+        long long high = std::numeric_limits<long long>::max();
         if (std::strcmp(argv[i], "--turns") == 0)
             target = &turns;
         else if (std::strcmp(argv[i], "--seed") == 0)
+        {
             target = &seed;
+            high = std::numeric_limits<unsigned>::max();
+        }
         else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
         {
             Usage(argv[0]);
             return 0;
         }
-        if (!target || i + 1 >= argc || !ParseNumber(argv[i + 1], *target) || *target < 0)
+        std::string error;
+        if (!target)
+            error = "unknown argument '" + std::string(argv[i]) + "'";
+        else if (i + 1 >= argc)
+            error = std::string(argv[i]) + " needs a value";
+        else
         {
+            const std::string wrong = ParseNumber(argv[i + 1], 0, high, *target);
+            if (!wrong.empty())
+                error = std::string(argv[i]) + ": " + wrong;
+        }
+        if (!error.empty())
+        {
+            std::cerr << argv[0] << ": " << error << "\n";
             Usage(argv[0]);
             return 2;
         }

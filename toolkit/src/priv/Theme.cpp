@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 
 namespace sfg {
 namespace priv {
@@ -16,7 +17,9 @@ namespace priv {
 namespace {
 
 // The built-in look, expressed as ordinary rules so a theme overrides it
-// property by property.
+// property by property. Its metrics are compact: a window of one-character
+// buttons (a grid of 46 x 18 cells under a title bar) must still fit a
+// 1280 x 720 screen without any theme.
 const char* const g_builtin_theme =
 	"* {"
 	"  Color: #c6cbc4ff;"
@@ -24,13 +27,13 @@ const char* const g_builtin_theme =
 	"  BorderColor: #5a6a50ff;"
 	"  BorderColorShift: 20;"
 	"  BorderWidth: 1;"
-	"  Padding: 5;"
+	"  Padding: 1;"
 	"  Spacing: 5;"
-	"  Gap: 10;"
+	"  Gap: 2;"
 	"  FontName: Default;"
 	"  FontSize: 12;"
 	"  TitleBackgroundColor: #5a6a50ff;"
-	"  TitlePadding: 5;"
+	"  TitlePadding: 2;"
 	"}"
 	"Button { BackgroundColor: #555752ff; }"
 	"Button:Prelight { BackgroundColor: #656762ff; Color: #ffffffff; }"
@@ -122,6 +125,10 @@ bool ParseNumber(const std::string& text, float low, float high, float& out) {
 	return true;
 }
 
+bool AllSame(const std::vector<std::string>& names) {
+	return std::all_of(names.begin(), names.end(), [&names](const std::string& name) { return name == names[0]; });
+}
+
 // Replaces comments by a space. Returns false for an unterminated comment
 // (the rest of the text is dropped).
 bool StripComments(const std::string& text, std::string& out) {
@@ -152,6 +159,7 @@ Theme::Theme() {
 
 void Theme::Reset() {
 	m_rules.clear();
+	m_index.clear();
 	Parse(g_builtin_theme);
 	++m_generation;
 }
@@ -337,6 +345,7 @@ bool Theme::ParseDeclaration(const std::string& raw_name, const std::string& raw
 }
 
 bool Theme::Parse(const std::string& input) {
+	const std::size_t first_entry = m_index.size();
 	std::string text;
 	bool ok = StripComments(input, text);
 	std::size_t i = 0;
@@ -412,10 +421,11 @@ bool Theme::Parse(const std::string& input) {
 			ok = false;
 		}
 		else if(!rule.declarations.empty()) {
-			m_rules.push_back(std::move(rule));
+			AddRule(std::move(rule));
 		}
 		i = close + 1;
 	}
+	SortIndex(first_entry);
 	++m_generation;
 	return ok;
 }
@@ -427,9 +437,57 @@ bool Theme::Add(const std::string& selector, const std::string& property, const 
 		return false;
 	}
 	rule.declarations.push_back(declaration);
-	m_rules.push_back(std::move(rule));
+	const std::size_t first_entry = m_index.size();
+	AddRule(std::move(rule));
+	SortIndex(first_entry);
 	++m_generation;
 	return true;
+}
+
+// Kinds are told apart in the low bits. Two names may share a key: that
+// only makes a widget test a few selectors more.
+std::size_t Theme::Key(KeyKind kind, const std::string& name) {
+	return std::hash<std::string>()(name) * 4 + static_cast<std::size_t>(kind);
+}
+
+void Theme::AddRule(Rule&& rule) {
+	const auto index = static_cast<std::uint32_t>(m_rules.size());
+	m_rules.push_back(std::move(rule));
+	const std::vector<Selector>& selectors = m_rules.back().selectors;
+	for(std::size_t i = 0; i < selectors.size(); ++i) {
+		const Simple& last = selectors[i].parts.back();
+		std::size_t key = Key(ANY, std::string());
+		// A widget has one id and one class: a part naming two different
+		// ones never matches and is not filed at all.
+		if(!last.ids.empty()) {
+			if(!AllSame(last.ids)) {
+				continue;
+			}
+			key = Key(ID, last.ids[0]);
+		}
+		else if(!last.classes.empty()) {
+			if(!AllSame(last.classes)) {
+				continue;
+			}
+			key = Key(CLASS, last.classes[0]);
+		}
+		else if(!last.type.empty()) {
+			key = Key(TYPE, last.type);
+		}
+		m_index.push_back(Entry{key, index, static_cast<std::uint32_t>(i)});
+	}
+}
+
+void Theme::SortIndex(std::size_t first) {
+	auto before = [](const Entry& a, const Entry& b) {
+		if(a.key != b.key) {
+			return a.key < b.key;
+		}
+		return a.rule != b.rule ? a.rule < b.rule : a.selector < b.selector;
+	};
+	const auto middle = m_index.begin() + static_cast<std::ptrdiff_t>(first);
+	std::sort(middle, m_index.end(), before);
+	std::inplace_merge(m_index.begin(), middle, m_index.end(), before);
 }
 
 bool Theme::MatchesSimple(const Simple& simple, const Widget& widget) {
@@ -474,26 +532,50 @@ bool Theme::Matches(const Selector& selector, const Widget& widget) {
 	return MatchesFrom(selector, selector.parts.size() - 1, &widget);
 }
 
-long Theme::MatchSpecificity(const Rule& rule, const Widget& widget) {
-	long best = -1;
-	for(const auto& selector : rule.selectors) {
-		if(selector.specificity > best && Matches(selector, widget)) {
-			best = selector.specificity;
+void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
+	std::vector<Entry> candidates;
+	auto add = [this, &candidates](std::size_t key) {
+		const auto range = std::equal_range(m_index.begin(), m_index.end(), Entry{key, 0, 0},
+		                                    [](const Entry& a, const Entry& b) { return a.key < b.key; });
+		candidates.insert(candidates.end(), range.first, range.second);
+	};
+	add(Key(ANY, std::string()));
+	add(Key(TYPE, widget.GetName()));
+	if(!widget.m_class.empty()) {
+		add(Key(CLASS, widget.m_class));
+	}
+	if(!widget.m_id.empty()) {
+		add(Key(ID, widget.m_id));
+	}
+	// Rule order, so that the later of two equally specific rules wins.
+	std::sort(candidates.begin(), candidates.end(), [](const Entry& a, const Entry& b) {
+		return a.rule != b.rule ? a.rule < b.rule : a.selector < b.selector;
+	});
+	out.clear();
+	for(const Entry& entry : candidates) {
+		const Selector& selector = m_rules[entry.rule].selectors[entry.selector];
+		const bool same_rule = !out.empty() && out.back().rule == entry.rule;
+		if((same_rule && selector.specificity <= out.back().specificity) || !Matches(selector, widget)) {
+			continue;
+		}
+		if(same_rule) {
+			out.back().specificity = selector.specificity;
+		}
+		else {
+			out.push_back(Match{entry.rule, selector.specificity});
 		}
 	}
-	return best;
 }
 
 void Theme::Resolve(const Widget& widget, Style& style) const {
 	const Declaration* chosen[PROPERTY_COUNT] = {};
 	long specificity[PROPERTY_COUNT];
 	std::fill(std::begin(specificity), std::end(specificity), -1L);
-	for(const auto& rule : m_rules) {
-		const long s = MatchSpecificity(rule, widget);
-		if(s < 0) {
-			continue;
-		}
-		for(const auto& declaration : rule.declarations) {
+	std::vector<Match> matches;
+	MatchingRules(widget, matches);
+	for(const Match& match : matches) {
+		const long s = match.specificity;
+		for(const auto& declaration : m_rules[match.rule].declarations) {
 			if(declaration.property != OTHER && s >= specificity[declaration.property]) {
 				specificity[declaration.property] = s;
 				chosen[declaration.property] = &declaration;
@@ -508,11 +590,11 @@ void Theme::Resolve(const Widget& widget, Style& style) const {
 	style.title_background_color = color(TITLE_BACKGROUND_COLOR, sf::Color(0x5a, 0x6a, 0x50));
 	style.border_color_shift = number(BORDER_COLOR_SHIFT, 20.f);
 	style.border_width = number(BORDER_WIDTH, 1.f);
-	style.padding = number(PADDING, 5.f);
+	style.padding = number(PADDING, 1.f);
 	style.spacing = number(SPACING, 5.f);
-	style.gap = number(GAP, 10.f);
+	style.gap = number(GAP, 2.f);
 	style.font_size = number(FONT_SIZE, 12.f);
-	style.title_padding = number(TITLE_PADDING, 5.f);
+	style.title_padding = number(TITLE_PADDING, 2.f);
 	style.font_name = chosen[FONT_NAME] ? chosen[FONT_NAME]->text : std::string("Default");
 	style.character_size = static_cast<unsigned int>(std::lround(style.font_size));
 	if(style.character_size == 0) {
@@ -525,14 +607,12 @@ void Theme::Resolve(const Widget& widget, Style& style) const {
 std::string Theme::Lookup(const std::string& property, const Widget& widget) const {
 	long best = -1;
 	std::string value;
-	for(const auto& rule : m_rules) {
-		const long s = MatchSpecificity(rule, widget);
-		if(s < 0) {
-			continue;
-		}
-		for(const auto& declaration : rule.declarations) {
-			if(declaration.name == property && s >= best) {
-				best = s;
+	std::vector<Match> matches;
+	MatchingRules(widget, matches);
+	for(const Match& match : matches) {
+		for(const auto& declaration : m_rules[match.rule].declarations) {
+			if(declaration.name == property && match.specificity >= best) {
+				best = match.specificity;
 				value = declaration.text;
 			}
 		}

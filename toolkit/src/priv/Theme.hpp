@@ -4,6 +4,7 @@
 
 #include <SFML/Graphics/Color.hpp>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ namespace priv {
 // (`>`); groups are separated by commas. For each property the rule with the
 // highest specificity (ids, then classes, then types and states) wins; on a
 // tie the later rule wins.
+//
+// Selectors are filed by the rightmost simple selector's id, else its class,
+// else its type, as browsers do: a widget is tested only against the
+// selectors filed under its own id, class and type and those whose rightmost
+// part names none, so rules that cannot match it cost next to nothing.
 class Theme {
 	public:
 		enum Property {
@@ -78,6 +84,19 @@ class Theme {
 			std::vector<Selector> selectors;
 			std::vector<Declaration> declarations;
 		};
+		// A selector, by the index of its rule and its place in the rule,
+		// filed under a key: see Key().
+		struct Entry {
+			std::size_t key;
+			std::uint32_t rule;
+			std::uint32_t selector;
+		};
+		// A rule that matches a widget, with the highest specificity among
+		// its selectors that match.
+		struct Match {
+			std::size_t rule;
+			long specificity;
+		};
 
 		static bool ParseSelectorGroup(const std::string& text, std::vector<Selector>& out);
 		static bool ParseSelector(const std::string& text, Selector& out);
@@ -85,9 +104,17 @@ class Theme {
 		static bool Matches(const Selector& selector, const Widget& widget);
 		static bool MatchesSimple(const Simple& simple, const Widget& widget);
 		static bool MatchesFrom(const Selector& selector, std::size_t index, const Widget* widget);
-		static long MatchSpecificity(const Rule& rule, const Widget& widget);
+		enum KeyKind { ANY, TYPE, CLASS, ID };
+		static std::size_t Key(KeyKind kind, const std::string& name);
+		// Files the selectors of a new rule at the end of the index.
+		void AddRule(Rule&& rule);
+		// Sorts the entries filed since `first` into the index.
+		void SortIndex(std::size_t first);
+		// The rules matching `widget`, in the order they were added.
+		void MatchingRules(const Widget& widget, std::vector<Match>& out) const;
 
 		std::vector<Rule> m_rules;
+		std::vector<Entry> m_index; // by key, then rule, then selector
 		unsigned int m_generation = 1;
 };
 
