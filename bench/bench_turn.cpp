@@ -7,6 +7,7 @@
 // over is no enemy of the scanner and lies scattered over the heap.
 #include "Eventfulness.h"
 #include "Glob.h"
+#include "SeededWorld.h"
 #include "World.h"
 
 #include <benchmark/benchmark.h>
@@ -43,16 +44,7 @@ namespace
 // three sides.
 World* BuildWorld(int count)
 {
-    srand(2026);
-    glob = new Glob();
-    World* world = glob->world;
-    world->Init();
-    for (int id = 0; id < 3; ++id)
-    {
-        Player* side = new Player(id);
-        side->m_IsHuman = id == 0;
-        world->AddPlayer(side);
-    }
+    World* world = NewSeededWorld(2026);
     const int buildable[] = {0, 1, 2, 3, 8, 10};
     for (int i = 0; static_cast<int>(world->m_Objects.size()) < count; ++i)
     {

@@ -4,6 +4,7 @@
 #include "Eventfulness.h"
 #include "Glob.h"
 #include "RecordingHub.h"
+#include "SeededWorld.h"
 #include "World.h"
 
 #include <cctype>
@@ -86,17 +87,7 @@ int main(int argc, char** argv)
         ++i;
     }
 
-    // The same order as the game's start-up.
-    srand(static_cast<unsigned>(seed));
-    glob = new Glob();
-    World* world = glob->world;
-    world->Init();
-    for (int id = 0; id < 3; ++id)
-    {
-        Player* side = new Player(id);
-        side->m_IsHuman = id == 0;
-        world->AddPlayer(side);
-    }
+    World* world = NewSeededWorld(static_cast<unsigned>(seed));
 
     long long endTurn = -1;
     bool won = false;

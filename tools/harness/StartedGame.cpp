@@ -5,36 +5,26 @@
 #include "Glob.h"
 #include "MashWindow.h"
 #include "NotificationBar.h"
-#include "Player.h"
 #include "Render.h"
 #include "RogueWindow.h"
+#include "SeededWorld.h"
 #include "Stat.h"
 #include "World.h"
 #include "WorldWindow.h"
 
-#include <cstdlib>
-
 StartedGame StartGame(unsigned seed)
 {
     StartedGame game;
-    srand(seed);
-    glob = new Glob();
+    // The world and its sides first: the renderer draws no random number, so
+    // the game's draws come in start-up's order all the same.
+    game.world = NewSeededWorld(seed);
     const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
     glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
     game.render = new Render();
     game.render->Init();
-
-    game.world = glob->world;
-    game.world->Init();
     game.hub = glob->event;
     game.hub->SetWorld(game.world);
     game.hub->SetRender(game.render);
-    for (int id = 0; id < 3; ++id)
-    {
-        Player* player = new Player(id);
-        player->m_IsHuman = id == 0;
-        game.world->AddPlayer(player);
-    }
 
     game.worldWindow = new WorldWindow();
     game.worldWindow->Init(game.world);
