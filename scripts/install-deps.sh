@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Installs every Debian package Vondrellex needs to build, test, package and play.
+# Installs the Debian packages Vondrellex needs.
+#   install-deps.sh         to build, test, package and play (everything)
+#   install-deps.sh play    only what building and playing the game needs
 # Idempotent: when everything is already present it only checks and returns.
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkg-config
-  libsfml-dev
-  googletest libgtest-dev libbenchmark-dev
-  libfontconfig1-dev fonts-dejavu-core
-  xvfb xauth x11-utils xdotool imagemagick
-  # Building and checking the Debian package: dpkg-shlibdeps (for Depends)
-  # and file (which CPack uses to find the binaries to strip and scan).
-  dpkg-dev file lintian desktop-file-utils appstream
-)
+# Building and playing the game.
+packages=(cmake g++ make pkg-config libsfml-dev libfontconfig1-dev fonts-dejavu-core)
+if [ "${1:-}" != play ]; then
+  packages+=(
+    # The tests, the benchmarks, and the virtual display the tests drive.
+    googletest libgtest-dev libbenchmark-dev
+    xvfb xauth x11-utils xdotool imagemagick
+    # Building and checking the Debian package: dpkg-shlibdeps (for Depends)
+    # and file (which CPack uses to find the binaries to strip and scan).
+    dpkg-dev file lintian desktop-file-utils appstream
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
-bash scripts/install-deps.sh
-cmake -S . -B build/play -DCMAKE_BUILD_TYPE=Release -DVONDRELLEX_BENCHMARKS=OFF >/dev/null
+bash scripts/install-deps.sh play
+cmake -S . -B build/play -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVONDRELLEX_BENCHMARKS=OFF >/dev/null
 cmake --build build/play --target vondrellex -j"$(nproc)"
 exec ./build/play/vondrellex

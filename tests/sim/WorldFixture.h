@@ -4,6 +4,7 @@
 #include "Eventfulness.h"
 #include "Glob.h"
 #include "RecordingHub.h"
+#include "SeededWorld.h"
 #include "World.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <cstdlib>
 #include <functional>
 #include <vector>
-#include <set>
 
 // A world built as start-up builds it: three sides added in order, each with
 // its lair. The game never frees objects; the fixture does, so that leak
@@ -21,38 +21,13 @@ class WorldFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        srand(20261207);
-        glob = new Glob();
-        world = glob->world;
-        world->Init();
-        for (int id = 0; id < 3; ++id)
-        {
-            Player* player = new Player(id);
-            player->m_IsHuman = id == 0;
-            world->AddPlayer(player);
-        }
+        world = NewSeededWorld(20261207);
         hubRecord.Clear();
     }
 
     void TearDown() override
     {
-        std::set<Object*> objects(loose.begin(), loose.end());
-        objects.insert(world->m_Objects.begin(), world->m_Objects.end());
-        for (Player* player : world->m_Players)
-            objects.insert(player->m_Templates.begin(), player->m_Templates.end());
-        std::set<Room*> rooms;
-        for (Object* obj : objects)
-            rooms.insert(obj->m_Rooms.begin(), obj->m_Rooms.end());
-        for (Room* room : rooms)
-            delete room;
-        for (Object* obj : objects)
-            delete obj;
-        for (Player* player : world->m_Players)
-            delete player;
-        delete glob->event;
-        delete glob->world;
-        delete glob;
-        glob = nullptr;
+        FreeSeededWorld(loose);
     }
 
     // A new object of `side` with one room per kind, not yet in the world.

@@ -25,23 +25,14 @@
 // hands them: the desktop first, then closing, then key presses to the hub.
 // Game objects are never freed, as in the game; display tests run without
 // leak detection.
-class GameFixture : public ::testing::Test
+class GameFixture : public ::testing::Test, protected StartedGame
 {
 protected:
     void SetUp() override
     {
         if (!std::getenv("DISPLAY"))
             GTEST_SKIP() << "needs a display (run under xvfb-run)";
-        const StartedGame game = StartGame(Seed());
-        render = game.render;
-        world = game.world;
-        hub = game.hub;
-        worldWindow = game.worldWindow;
-        createBar = game.createBar;
-        rogueWindow = game.rogueWindow;
-        notificationBar = game.notificationBar;
-        mashWindow = game.mashWindow;
-        stat = game.stat;
+        static_cast<StartedGame&>(*this) = StartGame(Seed());
         Frame();
     }
 
@@ -102,16 +93,6 @@ protected:
     {
         return render->Loop();
     }
-
-    Render* render = nullptr;
-    World* world = nullptr;
-    Eventfulness* hub = nullptr;
-    WorldWindow* worldWindow = nullptr;
-    CreateBar* createBar = nullptr;
-    RogueWindow* rogueWindow = nullptr;
-    NotificationBar* notificationBar = nullptr;
-    MashWindow* mashWindow = nullptr;
-    Stat* stat = nullptr;
 };
 
 #endif
