@@ -79,7 +79,7 @@ bool Object::TryPosition(sf::Vector2f trypos)
     const sf::Vector2f p = trypos + sf::Vector2f(-10, -10);
     for (const sf::FloatRect& r : LandRects)
     {
-        if (r.left <= p.x && p.x < r.left + r.width && r.top <= p.y && p.y < r.top + r.height)
+        if (r.contains(p))
             return true;
     }
     return false;
