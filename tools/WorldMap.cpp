@@ -172,12 +172,11 @@ sf::Image BuildWorldMap()
             if (!probe.TryPosition(p))
                 continue;
             land[y * W + x] = 1;
-            // The first ten rectangles are the western continent.
             for (int r = 0; r < NOOFLANDRECTS; ++r)
             {
                 if (LandRects[r].contains(p.x - 10.0f, p.y - 10.0f))
                 {
-                    west[y * W + x] = r < 10;
+                    west[y * W + x] = r < NOOFWESTERNLANDRECTS;
                     break;
                 }
             }
