@@ -3,10 +3,6 @@
 #include "Eventfulness.h"
 #include "Glob.h"
 
-Render::Render()
-{
-}
-
 bool Render::Init()
 {
     sf::ContextSettings settings;

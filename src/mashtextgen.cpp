@@ -7,7 +7,6 @@
 
 MashTextGen::MashTextGen()
 {
-    alldata = "";
     files = {
         "src/BarButton.h",     "src/CreateBar.h",      "src/Eventfulness.h", "src/GameOver.h",
         "src/Glob.h",          "src/mashtextgen.h",    "src/MashWindow.h",   "src/Message.h",
