@@ -1,5 +1,4 @@
-#ifndef VONDRELLEX_TOOLS_CANVAS_H
-#define VONDRELLEX_TOOLS_CANVAS_H
+#pragma once
 
 // A small software painter for the splash logos: shapes are signed distance
 // functions (negative inside, in pixels), painted with analytic
@@ -69,5 +68,3 @@ private:
 };
 
 } // namespace datagen
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef ROGUEWINDOWINSPECTOR_H
-#define ROGUEWINDOWINSPECTOR_H
+#pragma once
 
 #include "RogueButton.h"
 #include "RogueWindow.h"
@@ -52,5 +51,3 @@ public:
 private:
     RogueWindow* w;
 };
-
-#endif
