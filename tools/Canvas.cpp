@@ -95,21 +95,6 @@ Sdf Polygon(std::vector<sf::Vector2f> points)
     };
 }
 
-Sdf Polyline(std::vector<sf::Vector2f> points, float halfWidth)
-{
-    return [pts = std::move(points), halfWidth](float x, float y) {
-        float best = 1e30f;
-        for (std::size_t i = 1; i < pts.size(); ++i)
-            best = std::min(best, SegmentDistance({x, y}, pts[i - 1], pts[i]));
-        return best - halfWidth;
-    };
-}
-
-Sdf Union(Sdf a, Sdf b)
-{
-    return [=](float x, float y) { return std::min(a(x, y), b(x, y)); };
-}
-
 Sdf Intersect(Sdf a, Sdf b)
 {
     return [=](float x, float y) { return std::max(a(x, y), b(x, y)); };

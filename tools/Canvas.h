@@ -30,8 +30,6 @@ Sdf Circle(float cx, float cy, float r);
 Sdf Ring(float cx, float cy, float r, float halfWidth);
 Sdf Segment(sf::Vector2f a, sf::Vector2f b, float halfWidth);
 Sdf Polygon(std::vector<sf::Vector2f> points); // simple polygon, any winding
-Sdf Polyline(std::vector<sf::Vector2f> points, float halfWidth);
-Sdf Union(Sdf a, Sdf b);
 Sdf Intersect(Sdf a, Sdf b);
 Sdf Subtract(Sdf a, Sdf b);
 Sdf Grow(Sdf a, float by); // outline of width `by` around a shape
@@ -56,9 +54,6 @@ public:
     void Glow(const Sdf& shape, Colour colour, float radius, float strength);
 
     sf::Image ToImage() const;
-
-    unsigned Width() const { return m_Width; }
-    unsigned Height() const { return m_Height; }
 
 private:
     unsigned m_Width;
