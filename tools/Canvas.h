@@ -56,6 +56,11 @@ public:
     sf::Image ToImage() const;
 
 private:
+    // Calls `f(px, py, pixel)` for every pixel, with its centre in drawing
+    // units.
+    template <class F>
+    void ForEachPixel(F f);
+
     unsigned m_Width;
     unsigned m_Height;
     float m_Scale;
