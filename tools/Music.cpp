@@ -33,6 +33,36 @@ struct Loop
     }
 };
 
+// One frame of a stereo signal.
+struct Frame
+{
+    float left, right;
+};
+
+// Runs a process that carries state from frame to frame (a filter, a delay
+// line, a reverberator) twice round the loop and keeps only the second pass:
+// started from silence, the first pass has nothing yet of what the end of
+// the loop leaves ringing; the second starts from that state, so the result
+// repeats seamlessly. `step(i)` takes frame i and returns the output.
+template <class Step>
+Loop SecondPass(Step step)
+{
+    Loop out;
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
+        {
+            const Frame f = step(i);
+            if (pass == 1)
+            {
+                out.left[i] = f.left;
+                out.right[i] = f.right;
+            }
+        }
+    }
+    return out;
+}
+
 double MidiToHz(int note)
 {
     return 440.0 * std::pow(2.0, (note - 69) / 12.0);
@@ -190,51 +220,37 @@ void AddAir(Loop& out)
     float l = 0.0f;
     float r = 0.0f;
     const float k = 0.08f;
-    // Two passes so the filter state at the start is the one at the end.
-    for (int pass = 0; pass < 2; ++pass)
+    const Loop air = SecondPass([&](std::size_t i) {
+        const auto u = static_cast<std::uint32_t>(i);
+        l += k * (Hash01(u, 5, 91) * 2.0f - 1.0f - l);
+        r += k * (Hash01(u, 6, 91) * 2.0f - 1.0f - r);
+        const double t = static_cast<double>(i) / RATE;
+        const auto swell = static_cast<float>(0.5 + 0.5 * std::sin(TAU * t / 30.0));
+        return Frame{0.05f * swell * l, 0.05f * swell * r};
+    });
+    for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
     {
-        for (long i = 0; i < FRAMES; ++i)
-        {
-            const auto u = static_cast<std::uint32_t>(i);
-            l += k * (Hash01(u, 5, 91) * 2.0f - 1.0f - l);
-            r += k * (Hash01(u, 6, 91) * 2.0f - 1.0f - r);
-            if (pass == 1)
-            {
-                const double t = static_cast<double>(i) / RATE;
-                const auto swell = static_cast<float>(0.5 + 0.5 * std::sin(TAU * t / 30.0));
-                out.Add(i, 0.05f * swell * l, 0.05f * swell * r);
-            }
-        }
+        out.left[i] += air.left[i];
+        out.right[i] += air.right[i];
     }
 }
 
-// Ping-pong echo. Run twice round the loop so the echoes of the end land at
-// the start and the result repeats seamlessly.
+// Ping-pong echo, round the loop so the echoes of the end land at the start.
 Loop Echo(const Loop& in, double delaySeconds, float feedback)
 {
     const auto delay = static_cast<std::size_t>(std::lround(delaySeconds * RATE));
     std::vector<float> lineL(delay, 0.0f);
     std::vector<float> lineR(delay, 0.0f);
-    Loop out;
     std::size_t pos = 0;
-    for (int pass = 0; pass < 2; ++pass)
-    {
-        for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
-        {
-            const float dl = lineL[pos];
-            const float dr = lineR[pos];
-            // Left feeds right and right feeds left.
-            lineL[pos] = in.left[i] + feedback * dr;
-            lineR[pos] = feedback * dl;
-            pos = (pos + 1) % delay;
-            if (pass == 1)
-            {
-                out.left[i] = dl;
-                out.right[i] = dr;
-            }
-        }
-    }
-    return out;
+    return SecondPass([&](std::size_t i) {
+        const float dl = lineL[pos];
+        const float dr = lineR[pos];
+        // Left feeds right and right feeds left.
+        lineL[pos] = in.left[i] + feedback * dr;
+        lineR[pos] = feedback * dl;
+        pos = (pos + 1) % delay;
+        return Frame{dl, dr};
+    });
 }
 
 // A small Schroeder reverberator: parallel damped combs into two all-passes.
@@ -289,21 +305,7 @@ Loop Reverberate(const Loop& in)
 {
     Reverb left(0);
     Reverb right(23);
-    Loop out;
-    for (int pass = 0; pass < 2; ++pass)
-    {
-        for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
-        {
-            const float l = left.Process(in.left[i]);
-            const float r = right.Process(in.right[i]);
-            if (pass == 1)
-            {
-                out.left[i] = l;
-                out.right[i] = r;
-            }
-        }
-    }
-    return out;
+    return SecondPass([&](std::size_t i) { return Frame{left.Process(in.left[i]), right.Process(in.right[i])}; });
 }
 
 } // namespace
