@@ -1,8 +1,6 @@
 // vondrellex-sim: runs the game's world without a window, from a seed, with
 // the human side idle, and prints what happened. For balancing, soak runs
 // and benchmarks.
-#include "Eventfulness.h"
-#include "Glob.h"
 #include "RecordingHub.h"
 #include "SeededWorld.h"
 #include "World.h"
