@@ -63,8 +63,12 @@ quit() {
 click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 shot() { import -window root "$1"; }
 
-# more A B: the number A is above B (numbers as ImageMagick prints them).
-more() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a + 0 > b + 0) }'; }
+# more A B: the number A is above B (numbers as ImageMagick prints them; no
+# number, as when a picture failed to load, is a failure of the test).
+more() {
+  [[ "$1 $2" =~ ^[0-9.e+-]+\ [0-9.e+-]+$ ]] || fail "a picture could not be measured ('$1' > '$2')"
+  awk -v a="$1" -v b="$2" 'BEGIN { exit !(a + 0 > b + 0) }'
+}
 # lit GEOM [FRACTION [GRAY%]] SHOT: more than FRACTION (default none) of the
 # region is brighter than GRAY (default 2%, above black, below any window).
 lit() {
@@ -75,7 +79,7 @@ lit() {
 dark() { ! lit "$@"; }
 # differ CONVERT-ARGS...: how many pixels differ between the two pictures the
 # arguments leave, e.g. differ A B -crop GEOM +repage (same region of both).
-differ() { convert "$@" -metric AE -compare -format '%[distortion]' info: 2>/dev/null; }
+differ() { convert "$@" -metric AE -compare -format '%[distortion]' info:; }
 # changed REFERENCE GEOM SHOT: the region differs from the reference's.
 changed() { more "$(differ "$1" "$3" -crop "$2" +repage)" 0; }
 # shows PICTURE SHOT: the centre of the screen shows the 256 x 256 picture,
