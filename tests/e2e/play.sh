@@ -50,7 +50,7 @@ for region in "$text" 148x64+$((W - 148))+0 64x300+0+0; do
 done
 
 # The designer: the create bar's "~new" button (at W - 64, 64) opens it at
-# (404, 340). A base, a lookout and a rock room, in the row above where a
+# (404, 340). A base, a look and a rock room, in the row above where a
 # game-over window may stand; the grid's cells are 8 x 14 pixels from
 # (589, 364), the room kinds stand left of it, the buttons Inventory and
 # Spawn below. Two spawns, each printing the design's name.
@@ -79,6 +79,8 @@ designer_open "$last" && fail "the designer is still open after Inventory"
 before=$last
 click $((W - 32)) 76
 await bar-spawn 30 changed "$before" 64x300+0+0
+lit 40x10+$((W - 52))+93 0.5 10 "$last" && dark 40x10+$((W - 52))+116 0 10 "$last" ||
+  fail "the create bar changed on a template click"
 
 # Notifications stack from the top of the bar at the left edge; a note
 # opens right of its button. A click on the note closes it, the bar as it

@@ -42,11 +42,13 @@ designer() {
   xdotool key space
   sleep 0.3
   xdotool key 1
-  await designer 10 three_buttons
+  await "$name-designer" 10 three_buttons
 }
 
-# run NAME FOLDER [CHECK]: one game from the folder, CHECK while it runs.
+# run NAME FOLDER [EARLY [LATE]]: one game from the folder; the check EARLY
+# as soon as the window appears, LATE after the turns.
 run() {
+  local name=$1
   start "$1" "$2" "$game"
   [ -z "${3:-}" ] || "$3"
   await "$1-desktop" 60 lit "$stat"
