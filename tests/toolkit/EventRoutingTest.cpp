@@ -1,231 +1,150 @@
 #include "ToolkitTestSupport.hpp"
 
+#include <SFML/Graphics/Font.hpp>
+
+#include <cctype>
+#include <cmath>
+
 using namespace toolkit_test;
 
 namespace {
 
-class SfgEventRouting : public ToolkitTest {
-	protected:
-		// A background window at (x, y) holding a vertical box with a button
-		// (40 x 20) over a label block (40 x 20).
-		struct TestWindow {
-			sfg::Window::Ptr window;
-			sfg::Button::Ptr button;
-			sfg::Widget::Ptr label;
-		};
+class SfgEventRouting : public ToolkitTest {};
 
-		TestWindow MakeWindow(float x, float y) {
-			TestWindow result;
-			result.window = sfg::Window::Create(sfg::Window::BACKGROUND);
-			auto box = sfg::Box::Create(sfg::Box::Orientation::VERTICAL);
-			result.button = sfg::Button::Create();
-			result.button->SetRequisition(sf::Vector2f(40.f, 20.f));
-			result.label = Block(40.f, 20.f);
-			box->Pack(result.button);
-			box->Pack(result.label);
-			result.window->Add(box);
-			result.window->SetPosition(sf::Vector2f(x, y));
-			return result;
-		}
-
-		static sf::Vector2i Centre(const sfg::Widget::Ptr& widget) {
-			const sf::Vector2f position = widget->GetAbsolutePosition();
-			const sf::FloatRect& allocation = widget->GetAllocation();
-			return sf::Vector2i(static_cast<int>(position.x + allocation.width / 2.f),
-			                    static_cast<int>(position.y + allocation.height / 2.f));
-		}
+// Two panels (see MakePanel): the bottom one at (0, 0), the top one at
+// (20, 5) overlapping it. Top button (23..63, 8..28), top label below it;
+// (10, 12) is the bottom button where the top window does not cover it.
+struct RoutingRow {
+	const char* name;
+	char hide;            // 'w' hides the top window, 'x' its box
+	const char* events;   // see Play
+	const char* clicks;   // t/b: top/bottom; b/l/w: button/label/window; upper case: right click
+	char front;           // the window on top afterwards
 };
 
-TEST_F(SfgEventRouting, ClickWithoutPriorMoveFiresOnRelease) {
-	sfg::Desktop desktop;
-	TestWindow w = MakeWindow(10, 10);
-	desktop.Add(w.window);
-	auto clicks = CountSignal(w.button, sfg::Widget::OnLeftClick);
-	const sf::Vector2i at = Centre(w.button);
-	desktop.HandleEvent(Press(at.x, at.y));
-	EXPECT_EQ(*clicks, 0);
-	EXPECT_EQ(w.button->GetState(), sfg::Widget::State::ACTIVE);
-	desktop.HandleEvent(Release(at.x, at.y));
-	EXPECT_EQ(*clicks, 1);
-	EXPECT_EQ(w.button->GetState(), sfg::Widget::State::PRELIGHT);
+const RoutingRow g_routing[] = {
+	{"a click needs no move before", 0, "p43,18 r43,18", "tb", 't'},
+	{"a label's click is its window's too", 0, "p43,38 r43,38", "tl tw", 't'},
+	{"the window's frame", 0, "p21,6 r21,6", "tw", 't'},
+	{"press inside release outside, then the reverse", 0, "p43,18 m300,300 r300,300 p300,300 r43,18", "", 't'},
+	{"leaving and coming back still clicks", 0, "p43,18 m300,300 m43,18 r43,18", "tb", 't'},
+	{"right clicks", 0, "P43,18 R43,18 P43,38 R43,38", "tB tL tW", 't'},
+	{"a left press with a right release", 0, "p43,18 R43,18", "", 't'},
+	{"a press raises a lower window before it lands", 0, "p10,12", "", 'b'},
+	{"the raised window covers the overlap", 0, "p10,12 r10,12 p43,18 r43,18", "bb bw", 'b'},
+	{"a release does not raise", 0, "p300,300 r10,12", "", 't'},
+	{"a hidden window gets nothing and is not raised over", 'w', "p43,18 r43,18", "bw", 't'},
+	{"a hidden widget gets nothing", 'x', "p43,18 r43,18", "tw", 't'},
+};
+
+TEST_F(SfgEventRouting, ClicksGoToTheTopmostWindowUnderTheCursor) {
+	for(const RoutingRow& row : g_routing) {
+		SCOPED_TRACE(row.name);
+		sfg::Desktop desktop;
+		auto bottom = MakePanel(0, 0);
+		auto top = MakePanel(20, 5);
+		desktop.Add(bottom.window);
+		desktop.Add(top.window);
+		desktop.Add(bottom.window); // a duplicate add is ignored
+		std::string log;
+		for(auto side : {std::make_pair('t', top), std::make_pair('b', bottom)}) {
+			const auto& panel = side.second;
+			for(auto widget : {std::make_pair('b', sfg::Widget::Ptr(panel.button)),
+			                   std::make_pair('l', sfg::Widget::Ptr(panel.label)),
+			                   std::make_pair('w', sfg::Widget::Ptr(panel.window))}) {
+				Log(widget.second, sfg::Widget::OnLeftClick, log, {side.first, widget.first});
+				Log(widget.second, sfg::Widget::OnRightClick, log,
+				    {side.first, static_cast<char>(std::toupper(widget.first))});
+			}
+		}
+		top.window->GetAllocation(); // laid out first: windows do not shrink
+		if(row.hide) {
+			(row.hide == 'w' ? sfg::Widget::Ptr(top.window) : sfg::Widget::Ptr(top.box))->Show(false);
+		}
+		Play(desktop, row.events);
+		EXPECT_EQ(log, row.clicks[0] ? std::string(row.clicks) + " " : "");
+		ASSERT_EQ(desktop.GetWidgets().size(), 2u);
+		EXPECT_EQ(desktop.GetWidgets().back(), row.front == 't' ? top.window : bottom.window);
+	}
 }
 
-TEST_F(SfgEventRouting, PressInsideReleaseOutsideDoesNotClickNorDoesTheReverse) {
+TEST_F(SfgEventRouting, TheTopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
 	sfg::Desktop desktop;
-	TestWindow w = MakeWindow(10, 10);
-	desktop.Add(w.window);
-	auto clicks = CountSignal(w.button, sfg::Widget::OnLeftClick);
-	const sf::Vector2i at = Centre(w.button);
-	desktop.HandleEvent(Press(at.x, at.y));
-	desktop.HandleEvent(Move(500, 500));
-	EXPECT_EQ(w.button->GetState(), sfg::Widget::State::NORMAL);
-	desktop.HandleEvent(Release(500, 500));
-	desktop.HandleEvent(Press(500, 500));
-	desktop.HandleEvent(Release(at.x, at.y));
-	EXPECT_EQ(*clicks, 0);
-	// A press that leaves and comes back still clicks.
-	desktop.HandleEvent(Press(at.x, at.y));
-	desktop.HandleEvent(Move(500, 500));
-	desktop.HandleEvent(Move(at.x, at.y));
-	desktop.HandleEvent(Release(at.x, at.y));
-	EXPECT_EQ(*clicks, 1);
-}
-
-TEST_F(SfgEventRouting, ButtonTakesItsClickAloneOtherwiseContainersClickToo) {
-	sfg::Desktop desktop;
-	TestWindow w = MakeWindow(10, 10);
-	desktop.Add(w.window);
-	auto window_clicks = CountSignal(w.window, sfg::Widget::OnLeftClick);
-	auto button_clicks = CountSignal(w.button, sfg::Widget::OnLeftClick);
-	auto label_clicks = CountSignal(w.label, sfg::Widget::OnLeftClick);
-
-	const sf::Vector2i button = Centre(w.button);
-	Click(desktop, button.x, button.y);
-	EXPECT_EQ(*button_clicks, 1);
-	EXPECT_EQ(*window_clicks, 0);
-
-	const sf::Vector2i label = Centre(w.label);
-	Click(desktop, label.x, label.y);
-	EXPECT_EQ(*label_clicks, 1);
-	EXPECT_EQ(*window_clicks, 1);
-
-	// The window's frame, outside every child.
-	Click(desktop, 12, 12);
-	EXPECT_EQ(*window_clicks, 2);
-	EXPECT_EQ(*label_clicks, 1);
-}
-
-TEST_F(SfgEventRouting, RightClicksAreSeparateFromLeftClicks) {
-	sfg::Desktop desktop;
-	TestWindow w = MakeWindow(10, 10);
-	desktop.Add(w.window);
-	auto left = CountSignal(w.button, sfg::Widget::OnLeftClick);
-	auto right = CountSignal(w.button, sfg::Widget::OnRightClick);
-	auto window_right = CountSignal(w.window, sfg::Widget::OnRightClick);
-	const sf::Vector2i at = Centre(w.button);
-	Click(desktop, at.x, at.y, sf::Mouse::Right);
-	EXPECT_EQ(*right, 1);
-	EXPECT_EQ(*left, 0);
-	EXPECT_EQ(*window_right, 0);
-	// A left press with a right release is no click of either.
-	desktop.HandleEvent(Press(at.x, at.y, sf::Mouse::Left));
-	desktop.HandleEvent(Release(at.x, at.y, sf::Mouse::Right));
-	EXPECT_EQ(*left, 0);
-	EXPECT_EQ(*right, 1);
-	const sf::Vector2i label = Centre(w.label);
-	Click(desktop, label.x, label.y, sf::Mouse::Right);
-	EXPECT_EQ(*window_right, 1);
-}
-
-TEST_F(SfgEventRouting, TopWindowTakesTheClickAndAPressRaisesALowerWindow) {
-	sfg::Desktop desktop;
-	TestWindow bottom = MakeWindow(0, 0);
-	TestWindow top = MakeWindow(20, 5);
+	auto bottom = MakePanel(0, 0);
+	auto top = MakePanel(200, 0);
 	desktop.Add(bottom.window);
 	desktop.Add(top.window);
-	desktop.Add(bottom.window); // a duplicate add is ignored
-	ASSERT_EQ(desktop.GetWidgets().size(), 2u);
-	auto bottom_clicks = CountSignal(bottom.button, sfg::Widget::OnLeftClick);
-	auto top_clicks = CountSignal(top.button, sfg::Widget::OnLeftClick);
-
-	// Where they overlap, only the top window hears it.
-	const sf::Vector2i overlap = Centre(top.button);
-	Click(desktop, overlap.x, overlap.y);
-	EXPECT_EQ(*top_clicks, 1);
-	EXPECT_EQ(*bottom_clicks, 0);
-
-	// A press on the visible part of the lower window raises it, then clicks.
-	const sf::Vector2i uncovered(15, 12);
-	const sf::Vector2f corner = bottom.button->GetAbsolutePosition();
-	ASSERT_TRUE(sf::FloatRect(corner, sf::Vector2f(40.f, 20.f)).contains(15.f, 12.f));
-	ASSERT_FALSE(top.window->GetAllocation().contains(15.f, 12.f));
-	Click(desktop, uncovered.x, uncovered.y);
-	EXPECT_EQ(*bottom_clicks, 1);
-	EXPECT_EQ(desktop.GetWidgets().back(), bottom.window);
-
-	// Now the bottom window covers the overlap.
-	Click(desktop, overlap.x, overlap.y);
-	EXPECT_EQ(*top_clicks, 1);
-}
-
-TEST_F(SfgEventRouting, HiddenWindowsAndWidgetsGetNothing) {
-	sfg::Desktop desktop;
-	TestWindow bottom = MakeWindow(0, 0);
-	TestWindow top = MakeWindow(0, 0);
-	desktop.Add(bottom.window);
-	desktop.Add(top.window);
-	auto bottom_clicks = CountSignal(bottom.button, sfg::Widget::OnLeftClick);
-	auto top_clicks = CountSignal(top.button, sfg::Widget::OnLeftClick);
-	top.window->Show(false);
-	const sf::Vector2i at = Centre(bottom.button);
-	Click(desktop, at.x, at.y);
-	EXPECT_EQ(*bottom_clicks, 1);
-	EXPECT_EQ(*top_clicks, 0);
-	EXPECT_EQ(desktop.GetWidgets().back(), top.window); // hidden windows are not raised over
-
-	bottom.button->Show(false);
-	auto window_clicks = CountSignal(bottom.window, sfg::Widget::OnLeftClick);
-	Click(desktop, at.x, at.y);
-	EXPECT_EQ(*bottom_clicks, 1);
-	EXPECT_EQ(*window_clicks, 1);
-}
-
-TEST_F(SfgEventRouting, TopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
-	sfg::Desktop desktop;
-	TestWindow bottom = MakeWindow(0, 0);
-	TestWindow top = MakeWindow(200, 0);
-	desktop.Add(bottom.window);
-	desktop.Add(top.window);
-	auto top_leaves = CountSignal(top.button, sfg::Widget::OnMouseLeave);
-	auto bottom_enters = CountSignal(bottom.button, sfg::Widget::OnMouseEnter);
-	auto bottom_leaves = CountSignal(bottom.button, sfg::Widget::OnMouseLeave);
-	const sf::Vector2i top_button = Centre(top.button);
-	const sf::Vector2i bottom_button = Centre(bottom.button);
-
-	desktop.HandleEvent(Move(top_button.x, top_button.y));
+	std::string log;
+	Log(top.button, sfg::Widget::OnMouseLeave, log, "top-leaves");
+	Log(bottom.button, sfg::Widget::OnMouseEnter, log, "bottom-enters");
+	Log(bottom.button, sfg::Widget::OnMouseLeave, log, "bottom-leaves");
+	Play(desktop, "m210,10");
 	EXPECT_EQ(top.button->GetState(), sfg::Widget::State::PRELIGHT);
-	desktop.HandleEvent(Move(bottom_button.x, bottom_button.y));
-	EXPECT_EQ(*top_leaves, 1);
-	EXPECT_EQ(*bottom_enters, 1);
+	Play(desktop, "m10,10");
 	EXPECT_EQ(bottom.button->GetState(), sfg::Widget::State::PRELIGHT);
 	// Moving onto the top window clears the hover of the one below.
-	desktop.HandleEvent(Move(top_button.x, top_button.y));
-	EXPECT_EQ(*bottom_leaves, 1);
+	Play(desktop, "m210,10");
+	EXPECT_EQ(log, "top-leaves bottom-enters bottom-leaves ");
 	EXPECT_EQ(bottom.button->GetState(), sfg::Widget::State::NORMAL);
+	desktop.BringToFront(MakePanel(0, 0).window); // not on the desktop: ignored
+	desktop.Remove(bottom.window);
+	desktop.Remove(bottom.window);
+	EXPECT_EQ(desktop.GetWidgets(), std::vector<sfg::Widget::Ptr>{top.window});
 }
 
-TEST_F(SfgEventRouting, KeyEventsGoToTheFocusedWidgetOnly) {
+TEST_F(SfgEventRouting, KeysGoToTheFocusedWidgetOnly) {
 	sfg::Desktop desktop;
-	TestWindow w = MakeWindow(0, 0);
-	desktop.Add(w.window);
-	auto button_keys = CountSignal(w.button, sfg::Widget::OnKeyPress);
-	auto label_keys = CountSignal(w.label, sfg::Widget::OnKeyPress);
+	auto panel = MakePanel(0, 0);
+	desktop.Add(panel.window);
+	std::string log;
+	Log(panel.button, sfg::Widget::OnKeyPress, log, "button");
+	Log(panel.label, sfg::Widget::OnKeyPress, log, "label");
 	sf::Event key;
 	key.type = sf::Event::KeyPressed;
 	key.key.code = sf::Keyboard::A;
 	desktop.HandleEvent(key);
-	EXPECT_EQ(*button_keys + *label_keys, 0);
-	w.label->GrabFocus();
-	EXPECT_TRUE(w.label->HasFocus());
+	panel.label->GrabFocus();
 	desktop.HandleEvent(key);
-	EXPECT_EQ(*label_keys, 1);
-	EXPECT_EQ(*button_keys, 0);
+	EXPECT_EQ(log, "label ");
 }
 
-TEST_F(SfgEventRouting, BringToFrontIgnoresWidgetsNotOnTheDesktop) {
+// A titled window (100 x 50 content) at (100, 100): the title bar drags it,
+// with no clamping, and the bottom-right handle resizes it down to its
+// requisition.
+TEST_F(SfgEventRouting, TitleBarDragsAndHandleResizes) {
+	sf::Font font;
+	ASSERT_TRUE(font.loadFromFile(sfg::Context::Get().GetDefaultFontPath()));
+	const float title = std::ceil(font.getLineSpacing(12)) + 4.f; // 2 of title padding each side
 	sfg::Desktop desktop;
-	TestWindow a = MakeWindow(0, 0);
-	TestWindow b = MakeWindow(0, 0);
-	desktop.Add(a.window);
-	desktop.Add(b.window);
-	desktop.BringToFront(MakeWindow(0, 0).window);
-	EXPECT_EQ(desktop.GetWidgets().size(), 2u);
-	desktop.BringToFront(a.window);
-	EXPECT_EQ(desktop.GetWidgets().back(), a.window);
-	desktop.Remove(a.window);
-	EXPECT_EQ(desktop.GetWidgets().size(), 1u);
-	desktop.Remove(a.window);
-	EXPECT_EQ(desktop.GetWidgets().size(), 1u);
+	auto window = sfg::Window::Create(sfg::Window::TOPLEVEL);
+	auto content = Block(100, 50);
+	window->Add(content);
+	window->SetPosition(sf::Vector2f(100.4f, 99.6f));
+	desktop.Add(window);
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(100.f, 100.f, 106.f, 56.f + title));
+	EXPECT_EQ(content->GetAbsolutePosition(), sf::Vector2f(103.f, 103.f + title));
+
+	Play(desktop, "p120,105 m130,125");
+	EXPECT_EQ(window->GetAllocation().left, 110.f);
+	EXPECT_EQ(window->GetAllocation().top, 120.f);
+	Play(desktop, "m5,2 r5,2 m300,300"); // outside the window, past the screen's edge
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 106.f, 56.f + title));
+
+	// Below the title bar a press drags nothing; the corner resizes.
+	Play(desktop, "p-10,30 m300,300 r300,300");
+	const int corner_y = static_cast<int>(51.f + title);
+	desktop.HandleEvent(Mouse('p', 89, corner_y));
+	desktop.HandleEvent(Mouse('m', 129, corner_y + 30));
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 146.f, 86.f + title));
+	EXPECT_EQ(content->GetAllocation().width, 140.f);
+	Play(desktop, "m0,0 r0,0");
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 106.f, 56.f + title));
+
+	// Without a title bar nothing drags.
+	auto bare = MakePanel(0, 200);
+	desktop.Add(bare.window);
+	Play(desktop, "p1,201 m60,280 r60,280");
+	EXPECT_EQ(bare.window->GetAllocation().left, 0.f);
 }
 
 }
