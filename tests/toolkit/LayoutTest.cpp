@@ -35,38 +35,32 @@ struct LayoutRow {
 };
 
 const LayoutRow g_layouts[] = {
-	{"a row: spacing between shown children only", {{10, 20}, {100, 100}, {30, 5}}, [](const Widgets& c) {
-		 c[1]->Show(false);
-		 return MakeBox(sfg::Box::Orientation::HORIZONTAL, 5.f, c);
-	 }, {45, 20}, {{0, 0, 10, 20}, {15, 0, 30, 20}}},
 	{"a column", {{10, 20}, {30, 5}}, [](const Widgets& c) {
 		 return MakeBox(sfg::Box::Orientation::VERTICAL, 2.f, c);
 	 }, {30, 27}, {{0, 0, 30, 20}, {0, 22, 30, 5}}},
-	{"a row shares its extra 100 among expanding children", {{10, 10}, {20, 10}, {30, 10}}, [](const Widgets& c) {
+	{"a row: spacing between shown children, 100 extra for expanding ones", {{10, 10}, {20, 10}, {99, 99}, {30, 10}},
+	 [](const Widgets& c) {
 		 auto box = sfg::Box::Create(sfg::Box::Orientation::HORIZONTAL, 4.f);
 		 box->Pack(c[0], false, true);
 		 box->Pack(c[1], true, true);
-		 box->Pack(c[2], true, false); // its own width at the start of its slot
+		 box->Pack(c[2]);
+		 box->Pack(c[3], true, false); // its own width at the start of its slot
+		 c[2]->Show(false);
 		 box->SetRequisition(sf::Vector2f(168.f, 40.f));
 		 return box;
 	 }, {168, 40}, {{0, 0, 10, 40}, {14, 0, 70, 40}, {88, 0, 30, 40}}},
-	{"a table: widest cell, padding and spacings", {{10, 5}, {30, 8}, {20, 12}}, [](const Widgets& c) {
+	{"a table: widest cells, padding, spacings, extra for expanding columns", {{10, 5}, {30, 8}, {20, 12}, {10, 10}},
+	 [](const Widgets& c) {
 		 auto table = Table::Create();
 		 table->Attach(c[0], Cell(0, 0), Table::FILL, Table::FILL);
 		 table->Attach(c[1], Cell(0, 1), Table::FILL, Table::FILL, sf::Vector2f(2.f, 1.f));
-		 table->Attach(c[2], Cell(1, 1), Table::FILL, Table::FILL);
+		 table->Attach(c[2], Cell(1, 1), Table::EXPAND | Table::FILL, Table::FILL);
+		 table->Attach(c[3], Cell(2, 1), Table::EXPAND, Table::EXPAND); // no fill: own size, top-left
 		 table->SetColumnSpacings(3.f);
 		 table->SetRowSpacings(4.f);
+		 table->SetRequisition(sf::Vector2f(110.f, 0.f)); // 40 more than its columns need
 		 return table;
-	 }, {57, 21}, {{0, 0, 34, 5}, {2, 10, 30, 10}, {37, 9, 20, 12}}},
-	{"a table gives its extra to expanding columns", {{10, 10}, {10, 10}, {10, 10}}, [](const Widgets& c) {
-		 auto table = Table::Create();
-		 table->Attach(c[0], Cell(0, 0), Table::FILL, Table::FILL);
-		 table->Attach(c[1], Cell(1, 0), Table::EXPAND | Table::FILL, Table::FILL);
-		 table->Attach(c[2], Cell(2, 0), Table::EXPAND, Table::EXPAND); // no fill: own size, top-left
-		 table->SetRequisition(sf::Vector2f(70.f, 30.f));
-		 return table;
-	 }, {70, 30}, {{0, 0, 10, 30}, {10, 0, 30, 30}, {40, 0, 10, 10}}},
+	 }, {110, 21}, {{0, 0, 34, 5}, {2, 10, 30, 10}, {37, 9, 40, 12}, {80, 9, 10, 10}}},
 	{"a spanning cell spreads what it lacks", {{50, 10}, {10, 10}, {20, 10}}, [](const Widgets& c) {
 		 auto table = Table::Create();
 		 table->Attach(c[0], Cell(0, 0, 2));
@@ -116,66 +110,75 @@ TEST_F(SfgLayout, ChangesReflowAtOnce) {
 	EXPECT_EQ(abc[2]->GetAllocation().top, 0.f);
 	EXPECT_FALSE(abc[0]->GetParent());
 	abc[2]->SetRequisition(sf::Vector2f(25.f, 0.f)); // height: no minimum any more
-	EXPECT_EQ(box->GetRequisition(), sf::Vector2f(25.f, 0.f));
 	box->SetRequisition(sf::Vector2f(-1.f, 3.f));
 	EXPECT_EQ(box->GetRequisition(), sf::Vector2f(25.f, 3.f));
-	box->RemoveAll();
-	EXPECT_EQ(box->GetRequisition(), sf::Vector2f(0.f, 3.f));
 
 	auto fixed = sfg::Fixed::Create();
 	fixed->Put(abc[0], sf::Vector2f(5.f, 5.f));
-	fixed->Put(abc[1], sf::Vector2f(100.f, 0.f));
-	abc[1]->Show();
+	fixed->Put(abc[2], sf::Vector2f(100.f, 0.f)); // leaves the box
+	EXPECT_EQ(box->GetChildren(), Widgets{abc[1]});
+	fixed->Move(abc[2], sf::Vector2f(0.f, 0.f));
 	fixed->Remove(Block(1, 1)); // not a child: ignored
 	abc[0]->SetRequisition(sf::Vector2f(70.f, 12.f));
-	fixed->Move(abc[1], sf::Vector2f(0.f, 0.f));
 	EXPECT_EQ(abc[0]->GetAllocation(), sf::FloatRect(5.f, 5.f, 70.f, 12.f));
 	EXPECT_EQ(fixed->GetRequisition(), sf::Vector2f(75.f, 17.f));
-
-	// One wider cell widens its whole column and shifts the next.
-	auto table = Table::Create();
-	Widgets cells;
-	for(sf::Uint32 i = 0; i < 4; ++i) {
-		cells.push_back(Block(9, 24));
-		table->Attach(cells.back(), Cell(i / 2, i % 2), Table::FILL, Table::FILL);
-	}
-	cells[0]->SetRequisition(sf::Vector2f(15.f, 24.f));
-	EXPECT_EQ(cells[1]->GetAllocation().width, 15.f);
-	EXPECT_EQ(cells[3]->GetAllocation(), sf::FloatRect(15.f, 24.f, 9.f, 24.f));
+	fixed->Put(box, sf::Vector2f(0.f, 0.f));
+	box->Pack(fixed); // a container cannot swallow its own ancestor
+	EXPECT_FALSE(fixed->GetParent());
 
 	// A window grows with its content and does not shrink.
 	auto window = sfg::Window::Create(sfg::Window::BACKGROUND);
-	window->Add(table);
-	cells[2]->SetRequisition(sf::Vector2f(300.f, 20.f));
-	EXPECT_EQ(window->GetAllocation().width, 321.f);
-	cells[2]->SetRequisition(sf::Vector2f(1.f, 1.f));
-	EXPECT_EQ(window->GetAllocation().width, 321.f);
-	EXPECT_EQ(table->GetAllocation().width, 315.f);
+	window->Add(fixed);
+	abc[0]->SetRequisition(sf::Vector2f(300.f, 20.f));
+	EXPECT_EQ(window->GetAllocation().width, 311.f);
+	abc[0]->SetRequisition(sf::Vector2f(1.f, 1.f));
+	EXPECT_EQ(window->GetAllocation().width, 311.f);
+	EXPECT_EQ(fixed->GetAllocation().width, 305.f);
+	window->Show(false);
+	EXPECT_TRUE(abc[0]->IsLocallyVisible());
+	EXPECT_FALSE(abc[0]->IsGloballyVisible());
+	window->Show();
+	EXPECT_TRUE(abc[0]->IsGloballyVisible());
+	box->Show(false);
+	abc[1]->Show();
+	EXPECT_FALSE(abc[1]->IsGloballyVisible());
 }
 
-TEST_F(SfgLayout, ReparentingAndVisibility) {
-	auto window = sfg::Window::Create();
-	auto first = sfg::Box::Create();
-	auto second = sfg::Box::Create();
-	auto leaf = Block(5, 5);
-	window->Add(second);
-	first->Pack(leaf);
-	second->Pack(leaf); // moves it
-	EXPECT_TRUE(first->GetChildren().empty());
-	EXPECT_EQ(leaf->GetParent(), second);
-	first->Pack(second); // leaves the window
-	second->Pack(first); // a container cannot swallow its own ancestor
-	EXPECT_FALSE(first->GetParent());
-	window->Add(first);
-	EXPECT_TRUE(leaf->IsGloballyVisible());
-	window->Show(false);
-	EXPECT_TRUE(leaf->IsLocallyVisible());
-	EXPECT_FALSE(leaf->IsGloballyVisible());
-	window->Show();
-	second->Show(false);
-	EXPECT_FALSE(leaf->IsGloballyVisible());
-	second->Remove(leaf); // a detached widget answers for itself alone
-	EXPECT_TRUE(leaf->IsGloballyVisible());
+TEST_F(SfgLayout, AnAdjustmentStaysWithinLowerAndUpperLessThePage) {
+	auto adjustment = sfg::Adjustment::Create();
+	adjustment->SetValue(50.f); // range [0, 0]
+	EXPECT_EQ(adjustment->GetValue(), 0.f);
+	adjustment->SetUpper(100.f);
+	adjustment->SetValue(50.f);
+	EXPECT_EQ(adjustment->GetValue(), 50.f);
+	adjustment->SetPageSize(80.f); // range [0, 20]: the value follows
+	EXPECT_EQ(adjustment->GetValue(), 20.f);
+	adjustment->SetValue(-7.f);
+	EXPECT_EQ(adjustment->GetValue(), 0.f);
+	adjustment->SetLower(10.f);
+	EXPECT_EQ(adjustment->GetValue(), 10.f);
+	adjustment->SetPageSize(200.f); // empty range: the lower bound wins
+	adjustment->SetValue(60.f);
+	EXPECT_EQ(adjustment->GetValue(), 10.f);
+}
+
+TEST_F(SfgLayout, AViewportOffsetsItsChildByTheRoundedValues) {
+	auto viewport = sfg::Viewport::Create();
+	EXPECT_EQ(viewport->GetRequisition(), sf::Vector2f(0.f, 0.f));
+	viewport->SetRequisition(sf::Vector2f(100.f, 50.f));
+	auto content = Block(300.f, 400.f);
+	viewport->Add(content);
+	auto window = sfg::Window::Create(sfg::Window::NO_STYLE);
+	window->Add(viewport);
+	window->SetPosition(sf::Vector2f(20.f, 30.f));
+	EXPECT_EQ(viewport->GetRequisition(), sf::Vector2f(100.f, 50.f));
+	EXPECT_EQ(content->GetAllocation(), sf::FloatRect(0.f, 0.f, 300.f, 400.f)); // its full requisition
+	EXPECT_EQ(viewport->GetVerticalAdjustment()->GetUpper(), 0.f); // bounds are the user's to set
+	viewport->GetVerticalAdjustment()->SetUpper(1e8f);
+	viewport->GetVerticalAdjustment()->SetValue(30.4f);
+	viewport->GetHorizontalAdjustment()->SetUpper(1000.f);
+	viewport->GetHorizontalAdjustment()->SetValue(9.6f);
+	EXPECT_EQ(content->GetAbsolutePosition(), sf::Vector2f(23.f - 10.f, 33.f - 30.f));
 }
 
 }

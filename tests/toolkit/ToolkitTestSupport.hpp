@@ -3,12 +3,10 @@
 #include <SFGUI/SFGUI.hpp>
 #include <SFGUI/Widgets.hpp>
 
-#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -32,19 +30,11 @@ inline sf::Event Mouse(char kind, int x, int y) {
 // Plays mouse events written as "p10,20 m30,40 r30,40".
 inline void Play(sfg::Desktop& desktop, const std::string& script) {
 	std::istringstream in(script);
-	char kind = 0;
-	char comma = 0;
-	int x = 0;
-	int y = 0;
+	char kind = 0, comma = 0;
+	int x = 0, y = 0;
 	while(in >> kind >> x >> comma >> y) {
 		desktop.HandleEvent(Mouse(kind, x, y));
 	}
-}
-
-// Press and release at the same point, with no move before.
-inline void Click(sfg::Desktop& desktop, sf::Vector2f at, bool right = false) {
-	desktop.HandleEvent(Mouse(right ? 'P' : 'p', static_cast<int>(at.x), static_cast<int>(at.y)));
-	desktop.HandleEvent(Mouse(right ? 'R' : 'r', static_cast<int>(at.x), static_cast<int>(at.y)));
 }
 
 // A widget of a fixed size with no look of its own (an empty label).
@@ -90,30 +80,6 @@ class ToolkitTest : public ::testing::Test {
 	protected:
 		void SetUp() override {
 			sfg::Context::Get().GetEngine().ResetProperties();
-		}
-		void TearDown() override {
-			sfg::Context::Get().GetEngine().ResetProperties();
-		}
-};
-
-// Tests that rasterise glyphs or draw: skipped without a display.
-class DisplayTest : public ToolkitTest {
-	protected:
-		void SetUp() override {
-			const char* display = std::getenv("DISPLAY");
-			if(!display || !*display) {
-				GTEST_SKIP() << "needs a display (run under xvfb-run)";
-			}
-			// Keep one GL resource for the whole process: when the last one
-			// goes, SFML closes the display and Xvfb resets, refusing the
-			// next test's connection for a moment.
-			static sf::Texture* keep_display_open = [] {
-				auto* texture = new sf::Texture();
-				texture->create(1, 1);
-				return texture;
-			}();
-			(void)keep_display_open;
-			ToolkitTest::SetUp();
 		}
 };
 
