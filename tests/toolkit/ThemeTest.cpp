@@ -1,6 +1,7 @@
 #include "ToolkitTestSupport.hpp"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -101,7 +102,9 @@ TEST_F(SfgTheme, PropertiesChangeLayoutAtOnce) {
 
 TEST_F(SfgTheme, FilesLoadOnTopAndUnreadableOnesApplyNothing) {
 	sfg::Desktop desktop;
-	const std::string fifo = ::testing::TempDir() + "toolkit_theme_test.fifo";
+	// Named per process: other checkouts may run this test at the same time.
+	const std::string path = ::testing::TempDir() + "toolkit_theme_test." + std::to_string(getpid());
+	const std::string fifo = path + ".fifo";
 	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
 	// Neither a theme nor a font is read from a FIFO (it would wait for a
 	// writer), a device or a directory; unknown fonts fall back to the default.
@@ -113,7 +116,6 @@ TEST_F(SfgTheme, FilesLoadOnTopAndUnreadableOnesApplyNothing) {
 	EXPECT_EQ(sfg::Context::Get().GetFont("No Such Family"), sfg::Context::Get().GetFont("Default"));
 	EXPECT_EQ(sfg::Context::Get().GetFont("DejaVu Sans Mono")->getInfo().family, "DejaVu Sans Mono");
 	std::remove(fifo.c_str());
-	const std::string path = ::testing::TempDir() + "toolkit_theme_test.theme";
 	std::ofstream(path) << "Button {\n  Padding: 3;\n  BackgroundColor: #11223344;\n}\n";
 	EXPECT_TRUE(desktop.LoadThemeFromFile(path));
 	std::ofstream(path) << "Button { Padding: 4; }\n";
