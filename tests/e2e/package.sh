@@ -2,32 +2,13 @@
 # Builds the Debian package with scripts/package.sh and checks it: lintian,
 # the desktop entry and the AppStream file validate, and the package holds
 # exactly the game's files. Then unpacks it (without installing it) and runs
-# the unpacked launcher under Xvfb from an empty folder: the splash and the
-# map picture show, typing fills the console from the installed sources,
-# Escape ends with status 0. Last, the launcher without its data folder must
-# fail with a message.
-#   package.sh BUILD_DIR VERSION APP_ID [SCREENSHOT_DIR]
-set -euo pipefail
-
-build=$(readlink -f "$1")
-version=$2
-id=$3
-shots=${4:-$(mktemp -d)}
-mkdir -p "$shots"
-shots=$(readlink -f "$shots")
-top=$(cd "$(dirname "$0")/../.." && pwd)
-export ALSOFT_DRIVERS=null
-
-if [ -z "${VONDRELLEX_IN_XVFB:-}" ]; then
-  VONDRELLEX_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x720x24 -noreset" "$0" "$build" "$version" "$id" "$shots"
-fi
-
-pid=
-fail() {
-  echo "FAIL: $*" >&2
-  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-  exit 1
-}
+# the unpacked launcher from an empty folder: the splash and the map picture
+# show, typing fills the console from the installed sources, Escape ends
+# with status 0. Last, the launcher without its data folder must fail with a
+# message.
+#   package.sh BUILD_DIR VERSION APP_ID SCREENSHOT_DIR
+. "$(dirname "$0")/lib.sh" 1280x720 "$4" "$@"
+build=$(readlink -f "$1") version=$2 id=$3
 
 # --- the package --------------------------------------------------------------
 bash "$top/scripts/package.sh" "$build" "$shots/deb" >"$shots/package.log" 2>&1 ||
@@ -70,51 +51,24 @@ done
 echo "package: $(stat -c %s "$deb") bytes, lintian clean, $(wc -l <"$shots/files.txt") files as expected"
 
 # --- the unpacked game, from an unrelated folder --------------------------------
-# Differing pixels between a region of a screenshot and a picture.
-diff_at() {
-  convert "$1" -crop "$2" +repage png:- | compare -metric AE -fuzz 8% - "$3" null: 2>&1 || true
-}
-lit() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 30% -format "%[fx:mean]" info:; }
-
 empty=$(mktemp -d)
-(cd "$empty" && exec "$root/usr/games/vondrellex" >"$shots/game.out" 2>"$shots/game.err") &
-pid=$!
-for _ in $(seq 1 500); do
-  xdotool search --name Vondrellex >/dev/null 2>&1 && break
-  sleep 0.01
-done
+start game "$empty" "$root/usr/games/vondrellex"
 # The game's logo stands from 1.0 s to 2.5 s, centred.
-seen=0
-for i in $(seq -w 1 30); do
-  import -window root "$shots/splash-$i.png"
-  d=$(diff_at "$shots/splash-$i.png" 256x256+512+232 "$top/logo.png")
-  [ "${d%%.*}" -lt 200 ] 2>/dev/null && { seen=1; break; }
-  sleep 0.1
-done
-[ $seen -eq 1 ] || fail "the splash never showed the installed logo"
+await splash 10 shows "$top/logo.png"
 [ "$(readlink "/proc/$pid/cwd")" = "$root/$data" ] || fail "the game does not run in its data folder"
-sleep 2.5
-import -window root "$shots/desktop.png"
-# The map picture stands at (106, 58) with the theme; above the console it
-# matches the installed picture but for a label or two.
-convert "$top/worldmap.png" -crop 528x180+0+0 +repage "$shots/.map.png"
-d=$(diff_at "$shots/desktop.png" 528x180+106+58 "$shots/.map.png")
-[ "${d%%.*}" -lt 2000 ] 2>/dev/null || fail "the map picture does not show ($d pixels differ)"
+# The status panel comes after the splash. The map picture stands at
+# (106, 58) with the theme; above the console it matches the installed
+# picture but for a label or two.
+await desktop 30 lit 148x64+$((W - 148))+0
+more 2000 "$(differ "$last" -crop 528x180+106+58 +repage \( "$top/worldmap.png" -crop 528x180+0+0 +repage \) -fuzz 8%)" ||
+  fail "the map picture does not show"
 # The console (at 384, 240) is empty, then fills with source text as we type.
 text=500x240+388+262
-awk -v m="$(lit "$shots/desktop.png" $text)" 'BEGIN { exit !(m < 0.002) }' || fail "the console is not empty at the start"
+lit $text 0.002 30 "$last" && fail "the console is not empty at the start"
 # shellcheck disable=SC2046
-xdotool key --delay 5 $(printf 'a %.0s' $(seq 1 300))
-sleep 1
-import -window root "$shots/typed.png"
-m=$(lit "$shots/typed.png" $text)
-awk -v m="$m" 'BEGIN { exit !(m > 0.02) }' || fail "typing did not fill the console (lit fraction $m)"
-xdotool key Escape
-status=0
-wait "$pid" || status=$?
-pid=
-[ "$status" -eq 0 ] || fail "the game exited with status $status"
-[ ! -s "$shots/game.out" ] || fail "the game printed on standard output: $(head -3 "$shots/game.out")"
+xdotool key --delay 5 $(printf 'a %.0s' $(seq 300))
+await typed 30 lit $text 0.02 30
+quit game
 
 # --- the launcher without its data folder ---------------------------------------
 mv "$root/$data" "$root/$data.away"
@@ -124,5 +78,4 @@ status=0
 grep -q "data folder is missing" "$shots/nodata.err" || fail "no clear message without the data folder"
 [ ! -s "$shots/nodata.out" ] || fail "the launcher printed on standard output"
 rm -r "$root" "$empty"
-
 echo "package: 3 passed, 0 failed (screenshots in $shots)"

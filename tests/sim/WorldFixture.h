@@ -1,8 +1,6 @@
 #ifndef WORLDFIXTURE_H
 #define WORLDFIXTURE_H
 
-#include "Eventfulness.h"
-#include "Glob.h"
 #include "RecordingHub.h"
 #include "SeededWorld.h"
 #include "World.h"
@@ -11,6 +9,8 @@
 
 #include <cstdlib>
 #include <functional>
+#include <iterator>
+#include <string>
 #include <vector>
 
 // A world built as start-up builds it: three sides added in order, each with
@@ -25,40 +25,24 @@ protected:
         hubRecord.Clear();
     }
 
-    void TearDown() override
-    {
-        FreeSeededWorld(loose);
-    }
+    void TearDown() override { FreeSeededWorld(loose); }
 
-    // A new object of `side` with one room per kind, not yet in the world.
-    Object* Make(int side, const std::vector<RoomType>& kinds, const char* name = "obj")
+    // A new object of `side` with one room per kind, added to the world
+    // unless `join` is false.
+    Object* Add(int side, const std::vector<RoomType>& kinds, const char* name = "obj", bool join = true)
     {
-        Object* obj = new Object();
+        Object* obj = Keep(new Object());
         for (RoomType kind : kinds)
             obj->m_Rooms.push_back(new Room(kind, sf::FloatRect(0, 0, 0, 0)));
         obj->m_PlayerID = side;
         obj->m_Name = name;
-        loose.push_back(obj);
+        if (join)
+            world->AddObject(obj);
         return obj;
     }
 
-    // The same, added to the world.
-    Object* Add(int side, const std::vector<RoomType>& kinds, const char* name = "obj")
-    {
-        Object* obj = Make(side, kinds, name);
-        world->AddObject(obj);
-        return obj;
-    }
-
-    Object* Lair(int side)
-    {
-        for (Object* obj : world->m_Objects)
-        {
-            if (obj->m_PlayerID == side && obj->m_Rooms[0]->Type == PLAYERLAIR)
-                return obj;
-        }
-        return nullptr;
-    }
+    // The lairs joined first, in side order.
+    Object* Lair(int side) { return *std::next(world->m_Objects.begin(), side); }
 
     // Registers an object made elsewhere (a spawn) for clean-up.
     Object* Keep(Object* obj)
@@ -68,28 +52,42 @@ protected:
         return obj;
     }
 
+    // What the hub was told, as "short / long" lines.
+    static std::vector<std::string> Said()
+    {
+        std::vector<std::string> lines;
+        for (const HubRecord::Message& m : hubRecord.messages)
+            lines.push_back(m.shortText + " / " + m.longText);
+        return lines;
+    }
+
     World* world = nullptr;
     std::vector<Object*> loose;
 };
 
-// How many rand() draws `action` makes, by replaying the generator from the
-// same seed until it reaches the state the action left behind.
+// How many rand() draws `action` makes: the draw that follows it, found in
+// the generator's sequence from the same seed.
 inline int DrawsMadeBy(const std::function<void()>& action, unsigned seed = 99)
 {
     srand(seed);
     action();
-    const int next1 = rand();
-    const int next2 = rand();
+    const int next = rand();
     srand(seed);
-    int prev = rand();
-    for (int n = 0; n < 1000000; ++n)
-    {
-        const int cur = rand();
-        if (prev == next1 && cur == next2)
+    for (int n = 0; n < 100000; ++n)
+        if (rand() == next)
             return n;
-        prev = cur;
-    }
     return -1;
+}
+
+// The first seed from which `draws` (reading rand()) returns true; the
+// generator is left seeded with it.
+inline unsigned SeedWhere(const std::function<bool()>& draws)
+{
+    unsigned seed = 1;
+    while (srand(seed), !draws())
+        ++seed;
+    srand(seed);
+    return seed;
 }
 
 #endif

@@ -8,6 +8,7 @@
 #include "MashWindow.h"
 #include "Note.h"
 #include "NotificationBar.h"
+#include "Object.h"
 #include "Player.h"
 #include "Render.h"
 #include "RogueWindow.h"
@@ -18,7 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <string>
 
 // The whole game built in-process as start-up builds it (without music and
 // splash), with a real window. Events are handed over the way Render::Loop
@@ -32,29 +35,36 @@ protected:
     {
         if (!std::getenv("DISPLAY"))
             GTEST_SKIP() << "needs a display (run under xvfb-run)";
-        static_cast<StartedGame&>(*this) = StartGame(Seed());
+        static_cast<StartedGame&>(*this) = StartGame(20261207);
+        // The turn counter: every turn takes 0.025 of visibility from every
+        // object, and nothing else touches a dead side-0 object's. Far above
+        // 0, it never fades and never posts a message.
+        probe = new Object();
+        probe->m_Rooms.push_back(new Room(DECOY));
+        probe->m_Alive = false;
+        probe->m_VisibleToPlayer = 100;
+        world->AddObject(probe);
         Frame();
     }
 
     void TearDown() override
     {
         delete render;
-        render = nullptr;
         glob = nullptr;
     }
 
-    virtual unsigned Seed() const
+    // Turns run since SetUp.
+    int Turns() const
     {
-        return 20261207;
+        return static_cast<int>(std::lround((100 - probe->m_VisibleToPlayer) / 0.025f));
     }
 
     // One event, dispatched as Render::Loop dispatches it.
-    void Deliver(const sf::Event& event)
+    void Deliver(sf::Event event)
     {
         render->m_Desktop.HandleEvent(event);
-        if (event.type == sf::Event::Closed)
-            render->m_RenderWindow.close();
-        if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape)
+        if (event.type == sf::Event::Closed ||
+            (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape))
             render->m_RenderWindow.close();
         if (event.type == sf::Event::KeyPressed)
             glob->event->KeyPressed(event.key);
@@ -68,31 +78,41 @@ protected:
         Deliver(event);
     }
 
-    // A press and release at a screen point, without a prior move.
-    void ClickAt(sf::Vector2f point, sf::Mouse::Button button = sf::Mouse::Left)
+    // A press and release in the middle of a widget, where it stands now.
+    void Click(const sfg::Widget::Ptr& widget, sf::Mouse::Button button = sf::Mouse::Left)
     {
+        const sf::Vector2f at = widget->GetAbsolutePosition() +
+                                sf::Vector2f(widget->GetAllocation().width / 2, widget->GetAllocation().height / 2);
         sf::Event event;
         event.type = sf::Event::MouseButtonPressed;
-        event.mouseButton = sf::Event::MouseButtonEvent{button, static_cast<int>(point.x), static_cast<int>(point.y)};
+        event.mouseButton = sf::Event::MouseButtonEvent{button, static_cast<int>(at.x), static_cast<int>(at.y)};
         Deliver(event);
         event.type = sf::Event::MouseButtonReleased;
         Deliver(event);
     }
 
-    // A click in the middle of a widget, where it stands on screen now.
-    void Click(const sfg::Widget::Ptr& widget, sf::Mouse::Button button = sf::Mouse::Left)
-    {
-        const sf::Vector2f pos = widget->GetAbsolutePosition();
-        const sf::FloatRect alloc = widget->GetAllocation();
-        ClickAt(pos + sf::Vector2f(alloc.width / 2, alloc.height / 2), button);
-    }
-
-    // Draws one frame through the real loop (and handles whatever the
-    // window system queued).
+    // One frame through the real loop (with whatever the window system queued).
     bool Frame()
     {
         return render->Loop();
     }
+
+    bool OnTop(const sfg::Widget::Ptr& window) const
+    {
+        return render->m_Desktop.GetWidgets().back() == window;
+    }
+
+    static std::string Text(const sfg::Label::Ptr& label)
+    {
+        return label->GetText().toAnsiString();
+    }
+
+    static std::string Text(const BarButton* button)
+    {
+        return button->m_Button->GetLabel().toAnsiString();
+    }
+
+    Object* probe = nullptr;
 };
 
 #endif

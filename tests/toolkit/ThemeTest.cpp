@@ -1,9 +1,11 @@
 #include "ToolkitTestSupport.hpp"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
+#include <random>
 
 using namespace toolkit_test;
 
@@ -11,172 +13,158 @@ namespace {
 
 class SfgTheme : public ToolkitTest {
 	protected:
-		sfg::Engine& engine = sfg::Context::Get().GetEngine();
-
-		// A window > box > button tree, the button with class and id.
+		// A window.mashwindow > box > button.vbar#spawn tree, a lone
+		// button.vbar and a label.
 		void SetUp() override {
 			ToolkitTest::SetUp();
-			window = sfg::Window::Create();
 			window->SetClass("mashwindow");
-			box = sfg::Box::Create();
-			button = sfg::Button::Create();
 			button->SetClass("vbar");
+			lone->SetClass("vbar");
 			button->SetId("spawn");
 			box->Pack(button);
 			window->Add(box);
 		}
 
-		std::string Get(const std::string& property, const sfg::Widget::Ptr& widget) {
-			return engine.GetProperty(property, *widget);
+		// b: the button, B: the button in its prelight state, l: the lone
+		// button, x: the box, L: the label, w: the window.
+		std::string Get(const std::string& property, char widget) {
+			button->SetState(widget == 'B' ? sfg::Widget::State::PRELIGHT : sfg::Widget::State::NORMAL);
+			const sfg::Widget::Ptr widgets[] = {button, button, lone, box, label, window};
+			return engine.GetProperty(property, *widgets[std::string("bBlxLw").find(widget)]);
 		}
 
-		sfg::Window::Ptr window;
-		sfg::Box::Ptr box;
-		sfg::Button::Ptr button;
+		sfg::Engine& engine = sfg::Context::Get().GetEngine();
+		sfg::Window::Ptr window = sfg::Window::Create();
+		sfg::Box::Ptr box = sfg::Box::Create();
+		sfg::Button::Ptr button = sfg::Button::Create();
+		sfg::Button::Ptr lone = sfg::Button::Create();
+		sfg::Label::Ptr label = sfg::Label::Create();
 };
 
-TEST_F(SfgTheme, BuiltInLook) {
-	auto label = sfg::Label::Create();
-	EXPECT_EQ(Get("Color", label), "#c6cbc4ff");
-	EXPECT_EQ(Get("BackgroundColor", label), "#464646ff");
-	EXPECT_EQ(Get("FontSize", label), "12");
-	EXPECT_EQ(Get("FontName", label), "Default");
-	EXPECT_EQ(Get("Padding", label), "1");
-	EXPECT_EQ(Get("BackgroundColor", button), "#555752ff");
-	button->SetState(sfg::Widget::State::PRELIGHT);
-	EXPECT_EQ(Get("BackgroundColor", button), "#656762ff");
-	EXPECT_EQ(Get("Color", button), "#ffffffff");
-}
+// Loads `theme` alone on top of the built-in look and reads one property of
+// one widget (see Get).
+struct ThemeRow {
+	const char* theme;
+	bool parses;
+	char widget;
+	const char* property;
+	const char* value;
+};
 
-TEST_F(SfgTheme, IdBeatsClassBeatsTypeAndStateAndLaterWinsTies) {
-	ASSERT_TRUE(engine.LoadThemeFromString(
-		"Button#spawn { Color: #000001; }"
-		"Button.vbar { Color: #000002; Padding: 1; }"
-		"Button { Color: #000003; Padding: 2; Spacing: 7; }"
-		"Button { Spacing: 8; }"
-		"Button:Prelight { Padding: 3; }"));
-	EXPECT_EQ(Get("Color", button), "#000001");
-	EXPECT_EQ(Get("Padding", button), "1");
-	EXPECT_EQ(Get("Spacing", button), "8");
-	// A type plus a state still loses to a class.
-	button->SetState(sfg::Widget::State::PRELIGHT);
-	EXPECT_EQ(Get("Padding", button), "1");
-	ASSERT_TRUE(engine.LoadThemeFromString("Button.vbar:Prelight { Padding: 4; }"));
-	EXPECT_EQ(Get("Padding", button), "4");
-}
+const ThemeRow g_themes[] = {
+	{"", true, 'B', "BackgroundColor", "#656762ff"},
+	{"Button.vbar { Color: #000002; } Button#spawn { Color: #000001; } Button { Color: #000003; }", true, 'b',
+	 "Color", "#000001"},
+	{"Button.vbar { Padding: 1; } Button:Prelight { Padding: 3; }", true, 'B', "Padding", "1"},
+	{"Button:Prelight { Padding: 3; } Button.vbar:Prelight { Padding: 4; }", true, 'B', "Padding", "4"},
+	{"Button { Spacing: 7; } Button { Spacing: 8; }", true, 'b', "Spacing", "8"},
+	{"Button { Gap: 1; } *:Normal { Gap: 3; }", true, 'b', "Gap", "3"},
+	{"*:Normal { Gap: 1; } Button { Gap: 3; }", true, 'b', "Gap", "3"},
+	{".vbar.vbar { Padding: 3; } .vbar.other { Padding: 4; }", true, 'b', "Padding", "3"},
+	{"Button.vbar#spawn { FontSize: 15; } .vbar#spawn { FontSize: 16; }", true, 'b', "FontSize", "15"},
+	{"Window.mashwindow Button { Gap: 1; }", true, 'b', "Gap", "1"},
+	{"Window.mashwindow Button { Gap: 1; }", true, 'l', "Gap", "2"},
+	{"Window > Button { Gap: 9; }", true, 'b', "Gap", "2"},
+	{"Window > Box > Button { Gap: 3; }", true, 'b', "Gap", "3"},
+	{"* .vbar { FontSize: 20; }", true, 'l', "FontSize", "12"},
+	{"Label, Box { Spacing: 2; }", true, 'x', "Spacing", "2"},
+	{"Window { BackgroundColor: #112233; }", true, 'w', "BackgroundColor", "#112233"},
+	{"/* Label { Gap: 4; } */ Label { Gap: 5; }", true, 'L', "Gap", "5"},
+	{"Label { Gap: 5; } /* unterminated", false, 'L', "Gap", "5"},
+	{"Label { Color: notacolour; Gap: 5; }", false, 'L', "Color", "#c6cbc4ff"},
+	{"Label { Padding 3; Spacing: 4; }", false, 'L', "Spacing", "4"},
+	{"Bu tton$ { Padding: 9; } Box { Gap: 6 } } stray", false, 'x', "Gap", "6"},
+	{"Label { FontSize: -3; BorderColor: #12345; Gap: 1e999; }", false, 'L', "FontSize", "12"},
+};
 
-TEST_F(SfgTheme, RulesFiledByTheirLastPartStillApplyInOrder) {
-	// Equal specificity across a type and a universal last part: the later
-	// rule wins either way round. A part naming two classes needs both.
-	ASSERT_TRUE(engine.LoadThemeFromString(
-		"Button { Gap: 1; } *:Normal { Gap: 2; }"
-		"*:Normal { Spacing: 1; } Button { Spacing: 2; }"
-		".vbar.vbar { Padding: 3; } .vbar.other { Padding: 4; }"
-		"#spawn, Box { FontSize: 14; } Button.vbar#spawn { FontSize: 15; } .vbar#spawn { FontSize: 16; }"));
-	EXPECT_EQ(Get("Gap", button), "2");
-	EXPECT_EQ(Get("Spacing", button), "2");
-	EXPECT_EQ(Get("Padding", button), "3");
-	EXPECT_EQ(Get("FontSize", button), "15");
-}
-
-TEST_F(SfgTheme, DescendantChildAndGroupSelectors) {
-	ASSERT_TRUE(engine.LoadThemeFromString(
-		"Window.mashwindow Button { Gap: 1; }"
-		"Window > Button { TitlePadding: 9; }"
-		"Window > Box > Button { BorderWidth: 3; }"
-		"Label, Box { Spacing: 2; }"
-		"* .vbar { FontSize: 20; }"));
-	EXPECT_EQ(Get("Gap", button), "1");
-	EXPECT_EQ(Get("TitlePadding", button), "2"); // not a direct child: built-in
-	EXPECT_EQ(Get("BorderWidth", button), "3");
-	EXPECT_EQ(Get("Spacing", box), "2");
-	EXPECT_EQ(Get("Spacing", sfg::Label::Create()), "2");
-	EXPECT_EQ(Get("FontSize", button), "20");
-	// A button outside any window matches none of the ancestor rules.
-	auto lone = sfg::Button::Create();
-	lone->SetClass("vbar");
-	EXPECT_EQ(Get("Gap", lone), "2");
-	EXPECT_EQ(Get("FontSize", lone), "12");
+TEST_F(SfgTheme, SelectorsSpecificityAndBadRules) {
+	for(const ThemeRow& row : g_themes) {
+		SCOPED_TRACE(row.theme);
+		engine.ResetProperties();
+		EXPECT_EQ(engine.LoadThemeFromString(row.theme), row.parses);
+		EXPECT_EQ(Get(row.property, row.widget), row.value);
+	}
 }
 
 TEST_F(SfgTheme, PropertiesChangeLayoutAtOnce) {
-	// An empty button's requisition is its padding on each side.
-	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(2.f, 2.f));
+	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(2.f, 2.f)); // an empty button: its padding
 	sfg::Desktop desktop;
 	EXPECT_TRUE(desktop.SetProperty("Button.vbar", "Padding", 7));
 	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(14.f, 14.f));
-	EXPECT_TRUE(desktop.SetProperty("#spawn", "Padding", 2.5f));
-	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(5.f, 5.f));
+	EXPECT_TRUE(desktop.SetProperty("#spawn", "Padding", 9));
+	EXPECT_TRUE(desktop.SetProperty("#spawn", "Padding", 2.5f)); // the later of equals wins
 	EXPECT_TRUE(desktop.SetProperty("Button", "Color", sf::Color(1, 2, 3)));
-	EXPECT_EQ(Get("Color", button), "#010203ff");
 	EXPECT_FALSE(desktop.SetProperty("Button!", "Padding", 3));
 	EXPECT_FALSE(desktop.SetProperty("Button", "Padding", "lots"));
 	EXPECT_EQ(button->GetRequisition(), sf::Vector2f(5.f, 5.f));
+	EXPECT_EQ(Get("Color", 'b'), "#010203ff");
 }
 
-TEST_F(SfgTheme, BadRulesAreSkippedTheRestApplies) {
-	EXPECT_FALSE(engine.LoadThemeFromString(
-		"/* a comment */ Button { Padding: 7; Color: notacolour; }"
-		"Label { Padding 3; Spacing: 4; }"
-		"Bu tton$ { Padding: 9; }"
-		"Box { Gap: 6 }"
-		"} stray"));
-	EXPECT_EQ(Get("Padding", button), "7");
-	EXPECT_EQ(Get("Color", button), "#c6cbc4ff");
-	auto label = sfg::Label::Create();
-	EXPECT_EQ(Get("Padding", label), "1");
-	EXPECT_EQ(Get("Spacing", label), "4");
-	EXPECT_EQ(Get("Gap", box), "6");
-	EXPECT_TRUE(engine.LoadThemeFromString("  /* only a comment */ "));
-	EXPECT_FALSE(engine.LoadThemeFromString("Button { Padding: 2; } /* unterminated"));
-	EXPECT_EQ(Get("Padding", button), "2");
-	EXPECT_FALSE(engine.LoadThemeFromString("Label { FontSize: -3; BorderColor: #12345; Gap: 1e999; }"));
-	EXPECT_EQ(Get("FontSize", label), "12");
-}
-
-TEST_F(SfgTheme, FilesLoadOnTopAndMissingFilesApplyNothing) {
+TEST_F(SfgTheme, FilesLoadOnTopAndUnreadableOnesApplyNothing) {
 	sfg::Desktop desktop;
-	EXPECT_FALSE(desktop.LoadThemeFromFile("/nonexistent/dir/Vondrellex.theme"));
-	EXPECT_FALSE(desktop.LoadThemeFromFile(::testing::TempDir())); // a directory
-	// Neither a theme nor a font is read from a FIFO (it would wait for a
-	// writer) or a device.
-	const std::string fifo = ::testing::TempDir() + "toolkit_theme_test.fifo";
+	// Named per process: other checkouts may run this test at the same time.
+	const std::string path = ::testing::TempDir() + "toolkit_theme_test." + std::to_string(getpid());
+	const std::string fifo = path + ".fifo";
 	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-	EXPECT_FALSE(desktop.LoadThemeFromFile(fifo));
-	EXPECT_FALSE(desktop.LoadThemeFromFile("/dev/zero"));
-	EXPECT_EQ(sfg::Context::Get().GetFont(fifo), sfg::Context::Get().GetFont("Default"));
+	// Neither a theme nor a font is read from a FIFO (it would wait for a
+	// writer), a device or a directory; unknown fonts fall back to the default.
+	for(const std::string& path : {std::string("/nonexistent/x.theme"), ::testing::TempDir(), fifo,
+	                               std::string("/dev/zero")}) {
+		EXPECT_FALSE(desktop.LoadThemeFromFile(path)) << path;
+		EXPECT_EQ(sfg::Context::Get().GetFont(path), sfg::Context::Get().GetFont("Default")) << path;
+	}
+	EXPECT_EQ(sfg::Context::Get().GetFont("No Such Family"), sfg::Context::Get().GetFont("Default"));
+	EXPECT_EQ(sfg::Context::Get().GetFont("DejaVu Sans Mono")->getInfo().family, "DejaVu Sans Mono");
 	std::remove(fifo.c_str());
-	EXPECT_EQ(Get("Padding", button), "1");
-	const std::string path = ::testing::TempDir() + "toolkit_theme_test.theme";
-	{
-		std::ofstream file(path);
-		file << "Button {\n  Padding: 3;\n  BackgroundColor: #11223344;\n}\n";
-	}
+	std::ofstream(path) << "Button {\n  Padding: 3;\n  BackgroundColor: #11223344;\n}\n";
 	EXPECT_TRUE(desktop.LoadThemeFromFile(path));
-	EXPECT_EQ(Get("Padding", button), "3");
-	EXPECT_EQ(Get("BackgroundColor", button), "#11223344");
-	{
-		std::ofstream file(path);
-		file << "Button { Padding: 4; }\n";
-	}
+	std::ofstream(path) << "Button { Padding: 4; }\n";
 	EXPECT_TRUE(desktop.LoadThemeFromFile(path));
-	EXPECT_EQ(Get("Padding", button), "4");
-	EXPECT_EQ(Get("BackgroundColor", button), "#11223344"); // earlier rules stay
+	EXPECT_EQ(Get("Padding", 'b'), "4");
+	EXPECT_EQ(Get("BackgroundColor", 'b'), "#11223344"); // earlier rules stay
 	std::remove(path.c_str());
 }
 
-TEST_F(SfgTheme, FontNamesResolveThroughFontconfigAndFallBack) {
-	auto& context = sfg::Context::Get();
-	const sf::Font* fallback = context.GetFont("Default");
-	ASSERT_NE(fallback, nullptr);
-	EXPECT_NE(context.GetDefaultFontPath().find("DejaVuSans"), std::string::npos);
-	EXPECT_EQ(context.GetFont("No Such Family Anywhere"), fallback);
-	EXPECT_EQ(context.GetFont("/no/such/file.ttf"), fallback);
-	const sf::Font* mono = context.GetFont("DejaVu Sans Mono");
-	ASSERT_NE(mono, nullptr);
-	EXPECT_NE(mono, fallback);
-	EXPECT_EQ(context.GetFont(context.GetDefaultFontPath()), fallback);
-	EXPECT_EQ(mono->getInfo().family, "DejaVu Sans Mono");
+// Random bytes and mutations of a real theme never crash, hang, throw or
+// print, and leave the toolkit usable. Seeded, so a failure reproduces.
+TEST_F(SfgTheme, ParserSurvivesAnyInput) {
+	const std::string seed =
+		"/* the game's look */ Window.mashwindow { BackgroundColor: #101010ff; BorderWidth: 2; }\n"
+		"Window > Box Label.a, Button#spawn:Prelight { Color: #ff00ff; FontName: DejaVu Sans Mono; FontSize: 14; }\n"
+		"* { Padding: 3; Spacing: 1.5; Gap: 4; TitlePadding: 2; BorderColorShift: -10; }\n"
+		"Button:Active { TitleBackgroundColor: #00ff0080; BorderColor: #abcdef; }\n";
+	std::mt19937 random(20240611u);
+	testing::internal::CaptureStdout();
+	testing::internal::CaptureStderr();
+	for(int round = 0; round < 6000; ++round) {
+		// Pieces of the real theme spliced with random bytes.
+		std::string input;
+		for(std::size_t length = random() % 300; input.size() < length;) {
+			const std::size_t at = random() % seed.size();
+			input += random() % 3 ? seed.substr(at, random() % 40) : std::string(1, static_cast<char>(random() % 256));
+		}
+		engine.LoadThemeFromString(input);
+		if(round % 50 == 0) {
+			EXPECT_GE(window->GetRequisition().x, 0.f); // the result resolves
+			Get("Color", round % 100 ? 'b' : 'B');
+			engine.ResetProperties();
+		}
+	}
+	engine.ResetProperties();
+	for(const std::string& input : {std::string(100000, '{'), std::string(100000, '}'),
+	                                std::string(50000, '>') + "{ Gap: 1; }", std::string("Label { Gap: 1; }\0 x", 20)}) {
+		EXPECT_FALSE(engine.LoadThemeFromString(input));
+	}
+	std::string deep;
+	for(int i = 0; i < 2000; ++i) {
+		deep += "Box ";
+	}
+	EXPECT_TRUE(engine.LoadThemeFromString(deep + "Label { Padding: 7; }"));
+	EXPECT_TRUE(engine.LoadThemeFromString("Label {" + std::string(50000, ';') + "}"));
+	EXPECT_EQ(testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr(), "");
+	EXPECT_EQ(Get("Padding", 'L'), "1");
+	EXPECT_TRUE(engine.LoadThemeFromString(seed));
+	EXPECT_EQ(Get("Color", 'B'), "#ff00ff");
 }
 
 }
