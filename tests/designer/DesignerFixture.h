@@ -1,5 +1,4 @@
-#ifndef DESIGNERFIXTURE_H
-#define DESIGNERFIXTURE_H
+#pragma once
 
 #include "GameFixture.h"
 #include "RogueWindowInspector.h"
@@ -95,5 +94,3 @@ protected:
         return types;
     }
 };
-
-#endif

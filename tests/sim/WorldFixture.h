@@ -1,5 +1,4 @@
-#ifndef WORLDFIXTURE_H
-#define WORLDFIXTURE_H
+#pragma once
 
 #include "RecordingHub.h"
 #include "SeededWorld.h"
@@ -89,5 +88,3 @@ inline unsigned SeedWhere(const std::function<bool()>& draws)
     srand(seed);
     return seed;
 }
-
-#endif

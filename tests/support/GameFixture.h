@@ -1,5 +1,4 @@
-#ifndef GAMEFIXTURE_H
-#define GAMEFIXTURE_H
+#pragma once
 
 #include "BarButton.h"
 #include "CreateBar.h"
@@ -114,5 +113,3 @@ protected:
 
     Object* probe = nullptr;
 };
-
-#endif
