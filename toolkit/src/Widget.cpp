@@ -34,10 +34,6 @@ namespace {
 
 const sf::FloatRect g_everywhere(-1e9f, -1e9f, 2e9f, 2e9f);
 
-bool Inside(const sf::FloatRect& rect, float x, float y) {
-	return x >= rect.left && x < rect.left + rect.width && y >= rect.top && y < rect.top + rect.height;
-}
-
 sf::FloatRect Intersect(const sf::FloatRect& a, const sf::FloatRect& b) {
 	sf::FloatRect result;
 	if(!a.intersects(b, result)) {
@@ -426,7 +422,7 @@ bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::F
 	}
 	const sf::FloatRect rect(origin.x + m_allocation.left, origin.y + m_allocation.top, m_allocation.width,
 	                         m_allocation.height);
-	const bool inside = Inside(rect, x, y) && Inside(clip, x, y);
+	const bool inside = rect.contains(x, y) && clip.contains(x, y);
 	bool taken = false;
 	if(const auto* children = GetChildList()) {
 		const sf::Vector2f child_origin = sf::Vector2f(rect.left, rect.top) + GetChildOffset();
