@@ -47,7 +47,7 @@ void Desktop::HandleEvent(const sf::Event& event) {
 					if(!top && inside && event.type == sf::Event::MouseButtonPressed) {
 						BringToFront(widget);
 					}
-					widget->RouteEvent(event, sf::Vector2f(), sf::FloatRect(-1e9f, -1e9f, 2e9f, 2e9f));
+					widget->RouteEvent(event, sf::Vector2f());
 					routed[index] = true;
 				}
 				top = false;

@@ -30,9 +30,9 @@ Signal::SignalID Widget::OnKeyPress = Signal::AllocateID();
 Signal::SignalID Widget::OnKeyRelease = Signal::AllocateID();
 Signal::SignalID Widget::OnText = Signal::AllocateID();
 
-namespace {
+const sf::FloatRect Widget::NoClip(-1e9f, -1e9f, 2e9f, 2e9f);
 
-const sf::FloatRect g_everywhere(-1e9f, -1e9f, 2e9f, 2e9f);
+namespace {
 
 sf::FloatRect Intersect(const sf::FloatRect& a, const sf::FloatRect& b) {
 	sf::FloatRect result;
@@ -262,7 +262,7 @@ void Widget::HandleEvent(const sf::Event& event) {
 			if(m_parent) {
 				origin = m_parent->GetAbsolutePosition() + m_parent->GetChildOffset();
 			}
-			RouteEvent(event, origin, g_everywhere);
+			RouteEvent(event, origin);
 			break;
 		}
 		case sf::Event::MouseLeft:

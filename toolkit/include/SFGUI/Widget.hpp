@@ -196,9 +196,9 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		friend class priv::Theme;
 
 		// Routes a mouse event through the subtree. `origin` is the parent's
-		// absolute child origin, `clip` the visible area. Returns whether a
-		// widget in the subtree took a click alone.
-		bool RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip);
+		// absolute child origin, `clip` the visible area (by default nothing is
+		// clipped). Returns whether a widget in the subtree took a click alone.
+		bool RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip = NoClip);
 		bool ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken);
 		// Clears hover of a subtree the pointer is no longer over.
 		void RouteLeave();
@@ -213,6 +213,10 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		void UpdateHover(bool inside, int x, int y);
 		// The children (entries may be null), or null for a leaf.
 		virtual const std::vector<Ptr>* GetChildList() const;
+
+		// A clip rectangle larger than any screen: routing from the top of a
+		// tree starts with nothing clipped.
+		static const sf::FloatRect NoClip;
 
 		Container* m_parent = nullptr;
 		std::string m_class;
