@@ -46,6 +46,22 @@ unsigned int ThemeGeneration() {
 	return Context::Get().GetEngine().GetGeneration();
 }
 
+// Calls `visit` on each child in `children` (null for a leaf). A visit may
+// run signal handlers outside event routing (leaving from Desktop::Remove,
+// a state reset through SetState), and a handler may add or remove children:
+// so the walk goes by index over the live list and holds the child it visits.
+template <typename Visit>
+void ForEachChild(const std::vector<Widget::Ptr>* children, Visit visit) {
+	if(!children) {
+		return;
+	}
+	for(std::size_t i = 0; i < children->size(); ++i) {
+		if(const Widget::Ptr child = (*children)[i]) {
+			visit(*child);
+		}
+	}
+}
+
 }
 
 Widget::Widget() :
@@ -380,13 +396,7 @@ void Widget::EnsureLayout() const {
 void Widget::InvalidateStyle() {
 	m_style_dirty = true;
 	m_geometry_dirty = true;
-	if(const auto* children = GetChildList()) {
-		for(const auto& child : *children) {
-			if(child) {
-				child->InvalidateStyle();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.InvalidateStyle(); });
 	MarkRequisitionDirty();
 }
 
@@ -397,13 +407,7 @@ void Widget::RefreshThemeRecursive() {
 	m_layout_dirty = true;
 	m_render_dirty = true;
 	m_layout_generation = ThemeGeneration();
-	if(const auto* children = GetChildList()) {
-		for(const auto& child : *children) {
-			if(child) {
-				child->RefreshThemeRecursive();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.RefreshThemeRecursive(); });
 }
 
 bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip) {
@@ -427,13 +431,11 @@ bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::F
 	if(const auto* children = GetChildList()) {
 		const sf::Vector2f child_origin = sf::Vector2f(rect.left, rect.top) + GetChildOffset();
 		const sf::FloatRect child_clip = ClipsChildren() ? Intersect(clip, rect) : clip;
-		// Routing runs no handler, so the list cannot change under us.
-		for(std::size_t i = 0; i < children->size(); ++i) {
-			const Ptr& child = (*children)[i];
-			if(child && child->RouteEvent(event, child_origin, child_clip)) {
+		ForEachChild(children, [&](Widget& child) {
+			if(child.RouteEvent(event, child_origin, child_clip)) {
 				taken = true;
 			}
-		}
+		});
 	}
 	return ProcessOwnEvent(event, inside, taken);
 }
@@ -510,13 +512,7 @@ void Widget::RouteLeave() {
 	if(!m_mouse_in) {
 		return;
 	}
-	if(const auto* children = GetChildList()) {
-		for(std::size_t i = 0; i < children->size(); ++i) {
-			if((*children)[i]) {
-				(*children)[i]->RouteLeave();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.RouteLeave(); });
 	UpdateHover(false, -1, -1);
 }
 
@@ -585,13 +581,7 @@ void Widget::ResetInteraction() {
 	if(m_state == State::PRELIGHT || m_state == State::ACTIVE) {
 		SetState(State::NORMAL);
 	}
-	if(const auto* children = GetChildList()) {
-		for(const auto& child : *children) {
-			if(child) {
-				child->ResetInteraction();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.ResetInteraction(); });
 }
 
 const Widget* Widget::GetRoot() const {
