@@ -155,6 +155,12 @@ bool StripComments(const std::string& text, std::string& out) {
 
 Theme::Theme() {
 	Reset();
+	// The built-in look's first rule is the one for `*`, naming every property.
+	for(const Declaration& declaration : m_rules.front().declarations) {
+		if(declaration.property != OTHER) {
+			m_defaults[declaration.property] = declaration;
+		}
+	}
 }
 
 void Theme::Reset() {
@@ -568,9 +574,14 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 }
 
 void Theme::Resolve(const Widget& widget, Style& style) const {
-	const Declaration* chosen[PROPERTY_COUNT] = {};
+	// Every widget matches the built-in rule for `*`; starting from it, no
+	// property is ever left without a value.
+	const Declaration* chosen[PROPERTY_COUNT];
 	long specificity[PROPERTY_COUNT];
-	std::fill(std::begin(specificity), std::end(specificity), -1L);
+	for(int p = 0; p < PROPERTY_COUNT; ++p) {
+		chosen[p] = &m_defaults[p];
+		specificity[p] = -1L;
+	}
 	std::vector<Match> matches;
 	MatchingRules(widget, matches);
 	for(const Match& match : matches) {
@@ -582,20 +593,18 @@ void Theme::Resolve(const Widget& widget, Style& style) const {
 			}
 		}
 	}
-	auto color = [&chosen](Property p, sf::Color fallback) { return chosen[p] ? chosen[p]->color : fallback; };
-	auto number = [&chosen](Property p, float fallback) { return chosen[p] ? chosen[p]->number : fallback; };
-	style.color = color(COLOR, sf::Color(0xc6, 0xcb, 0xc4));
-	style.background_color = color(BACKGROUND_COLOR, sf::Color(0x46, 0x46, 0x46));
-	style.border_color = color(BORDER_COLOR, sf::Color(0x5a, 0x6a, 0x50));
-	style.title_background_color = color(TITLE_BACKGROUND_COLOR, sf::Color(0x5a, 0x6a, 0x50));
-	style.border_color_shift = number(BORDER_COLOR_SHIFT, 20.f);
-	style.border_width = number(BORDER_WIDTH, 1.f);
-	style.padding = number(PADDING, 1.f);
-	style.spacing = number(SPACING, 5.f);
-	style.gap = number(GAP, 2.f);
-	style.font_size = number(FONT_SIZE, 12.f);
-	style.title_padding = number(TITLE_PADDING, 2.f);
-	style.font_name = chosen[FONT_NAME] ? chosen[FONT_NAME]->text : std::string("Default");
+	style.color = chosen[COLOR]->color;
+	style.background_color = chosen[BACKGROUND_COLOR]->color;
+	style.border_color = chosen[BORDER_COLOR]->color;
+	style.title_background_color = chosen[TITLE_BACKGROUND_COLOR]->color;
+	style.border_color_shift = chosen[BORDER_COLOR_SHIFT]->number;
+	style.border_width = chosen[BORDER_WIDTH]->number;
+	style.padding = chosen[PADDING]->number;
+	style.spacing = chosen[SPACING]->number;
+	style.gap = chosen[GAP]->number;
+	style.font_size = chosen[FONT_SIZE]->number;
+	style.title_padding = chosen[TITLE_PADDING]->number;
+	style.font_name = chosen[FONT_NAME]->text;
 	style.character_size = static_cast<unsigned int>(std::lround(style.font_size));
 	if(style.character_size == 0) {
 		style.character_size = 1;

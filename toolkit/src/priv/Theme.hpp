@@ -115,6 +115,9 @@ class Theme {
 
 		std::vector<Rule> m_rules;
 		std::vector<Entry> m_index; // by key, then rule, then selector
+		// The built-in rule for `*`, by property: what resolving starts from,
+		// so that no property can be left without a value.
+		Declaration m_defaults[PROPERTY_COUNT];
 		unsigned int m_generation = 1;
 };
 
