@@ -8,8 +8,6 @@ Fixed::Ptr Fixed::Create() {
 	return Ptr(new Fixed());
 }
 
-Fixed::Fixed() = default;
-
 const std::string& Fixed::GetName() const {
 	static const std::string name("Fixed");
 	return name;

@@ -12,8 +12,6 @@ Image::Image(const sf::Image& image) :
 	m_image(image) {
 }
 
-Image::~Image() = default;
-
 const std::string& Image::GetName() const {
 	static const std::string name("Image");
 	return name;

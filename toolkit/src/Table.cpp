@@ -26,8 +26,6 @@ Table::Ptr Table::Create() {
 	return Ptr(new Table());
 }
 
-Table::Table() = default;
-
 const std::string& Table::GetName() const {
 	static const std::string name("Table");
 	return name;

@@ -9,14 +9,11 @@ Viewport::Ptr Viewport::Create() {
 }
 
 Viewport::Ptr Viewport::Create(Adjustment::Ptr horizontal_adjustment, Adjustment::Ptr vertical_adjustment) {
-	Ptr viewport(new Viewport(nullptr, nullptr));
+	Ptr viewport(new Viewport());
 	// Connections need the shared pointer, so they are made after construction.
 	viewport->SetHorizontalAdjustment(horizontal_adjustment ? horizontal_adjustment : Adjustment::Create());
 	viewport->SetVerticalAdjustment(vertical_adjustment ? vertical_adjustment : Adjustment::Create());
 	return viewport;
-}
-
-Viewport::Viewport(Adjustment::Ptr, Adjustment::Ptr) {
 }
 
 Viewport::~Viewport() {

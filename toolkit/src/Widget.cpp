@@ -306,10 +306,6 @@ void Widget::Invalidate() const {
 	MarkRenderDirty();
 }
 
-sf::Vector2f Widget::CalculateRequisition() {
-	return sf::Vector2f();
-}
-
 void Widget::AllocateChildren() {
 }
 
@@ -414,16 +410,9 @@ bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::F
 	if(!m_visible) {
 		return false;
 	}
-	float x = 0.f;
-	float y = 0.f;
-	if(event.type == sf::Event::MouseMoved) {
-		x = static_cast<float>(event.mouseMove.x);
-		y = static_cast<float>(event.mouseMove.y);
-	}
-	else {
-		x = static_cast<float>(event.mouseButton.x);
-		y = static_cast<float>(event.mouseButton.y);
-	}
+	const bool moved = event.type == sf::Event::MouseMoved;
+	const float x = static_cast<float>(moved ? event.mouseMove.x : event.mouseButton.x);
+	const float y = static_cast<float>(moved ? event.mouseMove.y : event.mouseButton.y);
 	const sf::FloatRect rect(origin.x + m_allocation.left, origin.y + m_allocation.top, m_allocation.width,
 	                         m_allocation.height);
 	const bool inside = rect.contains(x, y) && clip.contains(x, y);

@@ -22,7 +22,7 @@ class Fixed : public Container {
 		void Move(Widget::Ptr widget, const sf::Vector2f& position);
 
 	protected:
-		Fixed();
+		Fixed() = default;
 		sf::Vector2f CalculateRequisition() override;
 		void AllocateChildren() override;
 };

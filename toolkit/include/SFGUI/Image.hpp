@@ -19,8 +19,6 @@ class Image : public Widget {
 
 		static Ptr Create(const sf::Image& image = sf::Image());
 
-		~Image() override;
-
 		const std::string& GetName() const override;
 
 		// Copies the picture.

@@ -41,7 +41,7 @@ class Table : public Container {
 		void SetRowSpacing(std::size_t index, float spacing);
 
 	protected:
-		Table();
+		Table() = default;
 		sf::Vector2f CalculateRequisition() override;
 		void AllocateChildren() override;
 
@@ -52,7 +52,6 @@ class Table : public Container {
 			float position = 0.f;
 			float spacing = 0.f;
 			bool expand = false;
-			bool has_spacing = false;
 		};
 
 		void ComputeLines() const;

@@ -28,7 +28,7 @@ class Viewport : public Bin {
 		void SetVerticalAdjustment(Adjustment::Ptr adjustment);
 
 	protected:
-		Viewport(Adjustment::Ptr horizontal_adjustment, Adjustment::Ptr vertical_adjustment);
+		Viewport() = default;
 		sf::Vector2f CalculateRequisition() override;
 		void AllocateChildren() override;
 		sf::Vector2f GetChildOffset() const override;

@@ -105,9 +105,6 @@ WindowBatches& Batcher::Prepare(const Widget& root) {
 		return batches;
 	}
 	// Keep the first region's buffers to avoid reallocating every rebuild.
-	if(batches.regions.empty()) {
-		batches.regions.emplace_back();
-	}
 	batches.regions.resize(1);
 	Region& first = batches.regions[0];
 	first.clipped = false;

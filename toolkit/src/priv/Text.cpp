@@ -171,13 +171,10 @@ void WrapParagraph(TextLayout& layout, GlyphTable& glyphs, std::size_t begin, st
 		if(line_has_word) {
 			EmitLine(layout, line_begin, line_end, line_width);
 			line_begin = word_begin;
-			line_end = word_begin;
-			line_width = 0.f;
-			line_has_word = false;
 			if(word_width <= wrap) {
-				line_width = word_width;
+				// The word starts the next line.
 				line_end = word_end;
-				line_has_word = true;
+				line_width = word_width;
 				continue;
 			}
 		}

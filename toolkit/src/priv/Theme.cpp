@@ -339,7 +339,6 @@ bool ParseDeclaration(const std::string& raw_name, const std::string& raw_value,
 	}
 	out = Theme::Declaration();
 	out.name = name;
-	out.property = Theme::OTHER;
 	for(int p = 0; p < Theme::PROPERTY_COUNT; ++p) {
 		if(name == g_property_names[p]) {
 			out.property = static_cast<Theme::Property>(p);
