@@ -27,7 +27,7 @@ void Fixed::Move(Widget::Ptr widget, const sf::Vector2f& position) {
 	RequestResize();
 }
 
-sf::Vector2f Fixed::CalculateRequisition() {
+sf::Vector2f Fixed::CalculateRequisition() const {
 	sf::Vector2f size;
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		const Widget* child = GetSlot(i);
@@ -42,7 +42,7 @@ sf::Vector2f Fixed::CalculateRequisition() {
 	return size;
 }
 
-void Fixed::AllocateChildren() {
+void Fixed::AllocateChildren() const {
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		Widget* child = GetSlot(i);
 		if(!child || !child->IsLocallyVisible()) {

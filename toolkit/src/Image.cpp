@@ -28,7 +28,7 @@ const sf::Image& Image::GetImage() const {
 	return m_image;
 }
 
-sf::Vector2f Image::CalculateRequisition() {
+sf::Vector2f Image::CalculateRequisition() const {
 	const sf::Vector2u size = m_image.getSize();
 	return sf::Vector2f(static_cast<float>(size.x), static_cast<float>(size.y));
 }

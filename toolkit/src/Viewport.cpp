@@ -64,7 +64,7 @@ void Viewport::Watch(Adjustment::Ptr& slot, unsigned int& connection, Adjustment
 	Invalidate();
 }
 
-sf::Vector2f Viewport::CalculateRequisition() {
+sf::Vector2f Viewport::CalculateRequisition() const {
 	const Widget::Ptr child = GetChild();
 	if(child && child->IsLocallyVisible()) {
 		child->GetRequisition();
@@ -72,7 +72,7 @@ sf::Vector2f Viewport::CalculateRequisition() {
 	return sf::Vector2f();
 }
 
-void Viewport::AllocateChildren() {
+void Viewport::AllocateChildren() const {
 	const Widget::Ptr child = GetChild();
 	if(child && child->IsLocallyVisible()) {
 		const sf::Vector2f& requisition = child->GetRequisition();

@@ -130,11 +130,11 @@ void Widget::SetRequisition(const sf::Vector2f& requisition) {
 const sf::Vector2f& Widget::GetRequisition() const {
 	const Widget* root = GetRoot();
 	if(root->m_layout_generation != ThemeGeneration()) {
-		const_cast<Widget*>(root)->RefreshThemeRecursive();
+		root->RefreshThemeRecursive();
 	}
 	if(m_requisition_dirty) {
 		m_requisition_dirty = false;
-		sf::Vector2f size = const_cast<Widget*>(this)->CalculateRequisition();
+		sf::Vector2f size = CalculateRequisition();
 		if(m_requested_size.x > 0.f) {
 			size.x = std::max(size.x, m_requested_size.x);
 		}
@@ -152,6 +152,10 @@ const sf::FloatRect& Widget::GetAllocation() const {
 }
 
 void Widget::SetAllocation(const sf::FloatRect& rect) {
+	Allocate(rect);
+}
+
+void Widget::Allocate(const sf::FloatRect& rect) const {
 	const sf::FloatRect rounded(std::round(rect.left), std::round(rect.top), std::max(0.f, std::round(rect.width)),
 	                            std::max(0.f, std::round(rect.height)));
 	const bool moved = rounded.left != m_allocation.left || rounded.top != m_allocation.top;
@@ -297,7 +301,7 @@ void Widget::HandleEvent(const sf::Event& event) {
 void Widget::Update(float) {
 }
 
-void Widget::RequestResize() {
+void Widget::RequestResize() const {
 	MarkRequisitionDirty();
 }
 
@@ -306,10 +310,10 @@ void Widget::Invalidate() const {
 	MarkRenderDirty();
 }
 
-void Widget::AllocateChildren() {
+void Widget::AllocateChildren() const {
 }
 
-void Widget::HandleSizeChange(const sf::Vector2f&) {
+void Widget::HandleSizeChange(const sf::Vector2f&) const {
 }
 
 void Widget::BuildGeometry(priv::Geometry&) const {
@@ -381,7 +385,7 @@ bool Widget::IsMouseButtonDown(sf::Mouse::Button button) const {
 	return false;
 }
 
-void Widget::Emit(Signal::SignalID id) {
+void Widget::Emit(Signal::SignalID id) const {
 	priv::Dispatch::Emit(*this, id);
 }
 
@@ -396,7 +400,7 @@ void Widget::InvalidateStyle() {
 	MarkRequisitionDirty();
 }
 
-void Widget::RefreshThemeRecursive() {
+void Widget::RefreshThemeRecursive() const {
 	m_style_dirty = true;
 	m_geometry_dirty = true;
 	m_requisition_dirty = true;
@@ -521,8 +525,8 @@ void Widget::RouteKeyEvent(const sf::Event& event) {
 	}
 }
 
-void Widget::MarkRequisitionDirty() {
-	Widget* widget = this;
+void Widget::MarkRequisitionDirty() const {
+	const Widget* widget = this;
 	while(true) {
 		widget->m_requisition_dirty = true;
 		widget->m_layout_dirty = true;
@@ -543,7 +547,7 @@ void Widget::LayoutRoot() const {
 		return;
 	}
 	if(m_layout_generation != ThemeGeneration()) {
-		const_cast<Widget*>(this)->RefreshThemeRecursive();
+		RefreshThemeRecursive();
 	}
 	if(!m_requisition_dirty && !m_layout_dirty) {
 		return;
@@ -551,12 +555,11 @@ void Widget::LayoutRoot() const {
 	// Signals raised while laying out (size changes) run after it.
 	priv::Dispatch::Scope scope;
 	m_in_layout = true;
-	Widget* self = const_cast<Widget*>(this);
 	// A wrapping label may change its height once it learns its width, so a
 	// second pass can be needed; more would mean a cycle, which is cut.
 	for(int pass = 0; pass < 4 && (m_requisition_dirty || m_layout_dirty); ++pass) {
 		const sf::Vector2f size = GetRootSize(GetRequisition());
-		self->SetAllocation(sf::FloatRect(m_allocation.left, m_allocation.top, size.x, size.y));
+		Allocate(sf::FloatRect(m_allocation.left, m_allocation.top, size.x, size.y));
 	}
 	m_requisition_dirty = false;
 	m_layout_dirty = false;

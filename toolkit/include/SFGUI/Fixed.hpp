@@ -23,8 +23,8 @@ class Fixed : public Container {
 
 	protected:
 		Fixed() = default;
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 };
 
 }

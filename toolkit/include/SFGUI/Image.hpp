@@ -27,7 +27,7 @@ class Image : public Widget {
 
 	protected:
 		explicit Image(const sf::Image& image);
-		sf::Vector2f CalculateRequisition() override;
+		sf::Vector2f CalculateRequisition() const override;
 		void BuildGeometry(priv::Geometry& geometry) const override;
 
 	private:

@@ -42,8 +42,8 @@ class Table : public Container {
 
 	protected:
 		Table() = default;
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 
 	private:
 		struct Line {

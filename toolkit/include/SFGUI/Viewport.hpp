@@ -29,8 +29,8 @@ class Viewport : public Bin {
 
 	protected:
 		Viewport() = default;
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 		sf::Vector2f GetChildOffset() const override;
 		bool ClipsChildren() const override;
 
