@@ -73,8 +73,6 @@ Context& Context::Get() {
 	return *context;
 }
 
-Context::Context() = default;
-
 Engine& Context::GetEngine() {
 	return m_engine;
 }

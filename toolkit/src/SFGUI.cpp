@@ -14,8 +14,6 @@ SFGUI::SFGUI() {
 	Context::Get();
 }
 
-SFGUI::~SFGUI() = default;
-
 void SFGUI::Display(sf::RenderWindow& target) {
 	Display(static_cast<sf::RenderTarget&>(target));
 }

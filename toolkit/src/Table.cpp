@@ -26,8 +26,6 @@ Table::Ptr Table::Create() {
 	return Ptr(new Table());
 }
 
-Table::Table() = default;
-
 const std::string& Table::GetName() const {
 	static const std::string name("Table");
 	return name;
@@ -128,7 +126,7 @@ void Table::ComputeLines() const {
 	}
 }
 
-sf::Vector2f Table::CalculateRequisition() {
+sf::Vector2f Table::CalculateRequisition() const {
 	ComputeLines();
 	sf::Vector2f size;
 	for(const auto& column : m_columns) {
@@ -159,7 +157,7 @@ void Table::Distribute(std::vector<Line>& lines, float available) {
 	}
 }
 
-void Table::AllocateChildren() {
+void Table::AllocateChildren() const {
 	// The lines were computed with the requisition, which is current.
 	GetRequisition();
 	const sf::FloatRect& allocation = CurrentAllocation();

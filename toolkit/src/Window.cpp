@@ -82,7 +82,7 @@ sf::FloatRect Window::GetResizeHandleRect() const {
 	                     g_handle_size);
 }
 
-sf::Vector2f Window::CalculateRequisition() {
+sf::Vector2f Window::CalculateRequisition() const {
 	const priv::Style& style = GetLook();
 	const float frame = style.border_width + style.gap;
 	sf::Vector2f size(2.f * frame, 2.f * frame + GetTitleBarHeight());
@@ -99,7 +99,7 @@ sf::Vector2f Window::GetRootSize(const sf::Vector2f& requisition) const {
 	return sf::Vector2f(std::max(allocation.width, requisition.x), std::max(allocation.height, requisition.y));
 }
 
-void Window::AllocateChildren() {
+void Window::AllocateChildren() const {
 	const Widget::Ptr child = GetChild();
 	if(child && child->IsLocallyVisible()) {
 		child->SetAllocation(GetClientRect());

@@ -14,7 +14,6 @@ class Bin : public Container {
 		Widget::Ptr GetChild() const;
 
 	protected:
-		Bin();
 		bool AcceptsChild() const override;
 };
 

@@ -34,8 +34,8 @@ class Box : public Container {
 
 	protected:
 		Box(Orientation orientation, float spacing);
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 
 	private:
 		Orientation m_orientation;

@@ -24,7 +24,7 @@ class Button : public Widget {
 
 	protected:
 		explicit Button(const sf::String& label);
-		sf::Vector2f CalculateRequisition() override;
+		sf::Vector2f CalculateRequisition() const override;
 		void BuildGeometry(priv::Geometry& geometry) const override;
 		void HandleMouseEnter(int x, int y) override;
 		void HandleMouseLeave(int x, int y) override;

@@ -32,8 +32,6 @@ class Container : public Widget {
 		const WidgetsList& GetChildren() const;
 
 	protected:
-		Container();
-
 		// How a child is placed; each container uses the fields it needs.
 		struct PackInfo {
 			sf::Vector2f position;              // Fixed
@@ -61,8 +59,6 @@ class Container : public Widget {
 		// Called after a child was added / removed.
 		virtual void HandleAdd(const Widget::Ptr& child);
 		virtual void HandleRemove(const Widget::Ptr& child);
-
-		void AllocateChildren() override;
 
 	private:
 		void Compact() const;

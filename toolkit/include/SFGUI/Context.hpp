@@ -39,7 +39,7 @@ class Context {
 		const std::vector<Desktop*>& GetDesktops() const;
 
 	private:
-		Context();
+		Context() = default;
 
 		Engine m_engine;
 		std::map<std::string, const sf::Font*> m_font_by_name;

@@ -3,9 +3,11 @@
 #include <SFGUI/Context.hpp>
 #include <SFGUI/Widget.hpp>
 
+#include <SFML/Graphics/Color.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace sfg {
@@ -45,12 +47,24 @@ class Desktop {
 		bool LoadThemeFromFile(const std::string& filename);
 
 		// Adds a theme rule; `value` is a string, an sf::Color or a number.
+		bool SetProperty(const std::string& selector, const std::string& property, const std::string& value);
+		bool SetProperty(const std::string& selector, const std::string& property, const char* value);
+		bool SetProperty(const std::string& selector, const std::string& property, const sf::Color& value);
 		template <typename T>
 		bool SetProperty(const std::string& selector, const std::string& property, const T& value) {
-			return Context::Get().GetEngine().SetProperty(selector, property, priv::ToPropertyString(value));
+			static_assert(std::is_arithmetic<T>::value, "theme property values are strings, colours or numbers");
+			// Written from the widest type of its kind, which holds it exactly.
+			typedef std::conditional_t<std::is_signed<T>::value, long long, unsigned long long> WideInteger;
+			typedef std::conditional_t<std::is_floating_point<T>::value, long double, WideInteger> Wide;
+			return SetProperty(selector, property, NumberText(static_cast<Wide>(value)));
 		}
 
 	private:
+		// A number as theme text, the way an output stream writes it.
+		static std::string NumberText(long double value);
+		static std::string NumberText(long long value);
+		static std::string NumberText(unsigned long long value);
+
 		std::vector<Widget::Ptr> m_children;
 };
 

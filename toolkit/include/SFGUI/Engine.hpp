@@ -1,11 +1,7 @@
 #pragma once
 
-#include <SFML/Graphics/Color.hpp>
-
 #include <memory>
-#include <sstream>
 #include <string>
-#include <type_traits>
 
 namespace sfg {
 
@@ -46,41 +42,12 @@ class Engine {
 		// Increases with every change of the rules.
 		unsigned int GetGeneration() const;
 
-		priv::Theme& GetTheme();
+	private:
+		// Widgets resolve their look against the rules.
+		friend class Widget;
 		const priv::Theme& GetTheme() const;
 
-	private:
 		std::unique_ptr<priv::Theme> m_theme;
 };
-
-namespace priv {
-
-inline std::string ToPropertyString(const std::string& value) {
-	return value;
-}
-
-inline std::string ToPropertyString(const char* value) {
-	return value ? std::string(value) : std::string();
-}
-
-inline std::string ToPropertyString(const sf::Color& color) {
-	static const char digits[] = "0123456789abcdef";
-	std::string text("#");
-	for(auto component : {color.r, color.g, color.b, color.a}) {
-		text += digits[component >> 4];
-		text += digits[component & 15];
-	}
-	return text;
-}
-
-template <typename T>
-std::string ToPropertyString(const T& value) {
-	static_assert(std::is_arithmetic<T>::value, "theme property values are strings, colours or numbers");
-	std::ostringstream stream;
-	stream << +value;
-	return stream.str();
-}
-
-}
 
 }

@@ -22,9 +22,9 @@ class Fixed : public Container {
 		void Move(Widget::Ptr widget, const sf::Vector2f& position);
 
 	protected:
-		Fixed();
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		Fixed() = default;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 };
 
 }

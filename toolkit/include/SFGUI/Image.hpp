@@ -19,8 +19,6 @@ class Image : public Widget {
 
 		static Ptr Create(const sf::Image& image = sf::Image());
 
-		~Image() override;
-
 		const std::string& GetName() const override;
 
 		// Copies the picture.
@@ -29,7 +27,7 @@ class Image : public Widget {
 
 	protected:
 		explicit Image(const sf::Image& image);
-		sf::Vector2f CalculateRequisition() override;
+		sf::Vector2f CalculateRequisition() const override;
 		void BuildGeometry(priv::Geometry& geometry) const override;
 
 	private:

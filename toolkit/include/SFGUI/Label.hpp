@@ -42,8 +42,8 @@ class Label : public Widget {
 
 	protected:
 		explicit Label(const sf::String& text);
-		sf::Vector2f CalculateRequisition() override;
-		void HandleSizeChange(const sf::Vector2f& old_size) override;
+		sf::Vector2f CalculateRequisition() const override;
+		void HandleSizeChange(const sf::Vector2f& old_size) const override;
 		void BuildGeometry(priv::Geometry& geometry) const override;
 
 	private:

@@ -20,7 +20,6 @@ class Widget;
 class SFGUI {
 	public:
 		SFGUI();
-		~SFGUI();
 		SFGUI(const SFGUI&) = delete;
 		SFGUI& operator=(const SFGUI&) = delete;
 

@@ -41,9 +41,9 @@ class Table : public Container {
 		void SetRowSpacing(std::size_t index, float spacing);
 
 	protected:
-		Table();
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		Table() = default;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 
 	private:
 		struct Line {
@@ -52,7 +52,6 @@ class Table : public Container {
 			float position = 0.f;
 			float spacing = 0.f;
 			bool expand = false;
-			bool has_spacing = false;
 		};
 
 		void ComputeLines() const;

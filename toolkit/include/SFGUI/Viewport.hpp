@@ -28,9 +28,9 @@ class Viewport : public Bin {
 		void SetVerticalAdjustment(Adjustment::Ptr adjustment);
 
 	protected:
-		Viewport(Adjustment::Ptr horizontal_adjustment, Adjustment::Ptr vertical_adjustment);
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		Viewport() = default;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 		sf::Vector2f GetChildOffset() const override;
 		bool ClipsChildren() const override;
 

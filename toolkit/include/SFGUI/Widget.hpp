@@ -105,7 +105,7 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		virtual void Update(float seconds);
 
 		// Marks the requisition (and so the layout) of this widget dirty.
-		void RequestResize();
+		void RequestResize() const;
 		// Marks this widget's drawn look dirty (layout unchanged).
 		void Invalidate() const;
 
@@ -135,11 +135,11 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		Widget();
 
 		// The widget's own size need, before the requested minimum is applied.
-		virtual sf::Vector2f CalculateRequisition() = 0;
+		virtual sf::Vector2f CalculateRequisition() const = 0;
 		// Lays out children inside the current allocation (containers).
-		virtual void AllocateChildren();
+		virtual void AllocateChildren() const;
 		// Called after the allocation changed.
-		virtual void HandleSizeChange(const sf::Vector2f& old_size);
+		virtual void HandleSizeChange(const sf::Vector2f& old_size) const;
 		// Appends the widget's look, in coordinates relative to its own top-left.
 		virtual void BuildGeometry(priv::Geometry& geometry) const;
 		// Called when the state changed.
@@ -180,7 +180,7 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		bool IsMouseButtonDown(sf::Mouse::Button button) const;
 
 		// Queues a signal emission (or runs it when no event is being routed).
-		void Emit(Signal::SignalID id);
+		void Emit(Signal::SignalID id) const;
 
 		// Ensures the top-level ancestor's layout is current.
 		void EnsureLayout() const;
@@ -196,30 +196,37 @@ class Widget : public std::enable_shared_from_this<Widget> {
 		friend class priv::Theme;
 
 		// Routes a mouse event through the subtree. `origin` is the parent's
-		// absolute child origin, `clip` the visible area. Returns whether a
-		// widget in the subtree took a click alone.
-		bool RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip);
+		// absolute child origin, `clip` the visible area (by default nothing is
+		// clipped). Returns whether a widget in the subtree took a click alone.
+		bool RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip = NoClip);
 		bool ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken);
 		// Clears hover of a subtree the pointer is no longer over.
 		void RouteLeave();
-		void MarkRequisitionDirty();
+		void MarkRequisitionDirty() const;
 		void MarkRenderDirty() const;
 		void LayoutRoot() const;
+		// SetAllocation's work, also done by the lazy layout of a const getter.
+		void Allocate(const sf::FloatRect& rect) const;
 		void ResetInteraction();
 		const Widget* GetRoot() const;
 		// Rebuilds the theme-dependent state of a whole tree after a theme change.
-		void RefreshThemeRecursive();
+		void RefreshThemeRecursive() const;
 		void RouteKeyEvent(const sf::Event& event);
 		void UpdateHover(bool inside, int x, int y);
 		// The children (entries may be null), or null for a leaf.
 		virtual const std::vector<Ptr>* GetChildList() const;
 
+		// A clip rectangle larger than any screen: routing from the top of a
+		// tree starts with nothing clipped.
+		static const sf::FloatRect NoClip;
+
 		Container* m_parent = nullptr;
 		std::string m_class;
 		std::string m_id;
 		sf::Vector2f m_requested_size;
+		// Requisition and allocation are rebuilt lazily, from const getters too.
 		mutable sf::Vector2f m_requisition;
-		sf::FloatRect m_allocation;
+		mutable sf::FloatRect m_allocation;
 		mutable std::unique_ptr<priv::Geometry> m_geometry;
 		mutable std::unique_ptr<priv::Style> m_style;
 		std::map<Signal::SignalID, Signal> m_signals;

@@ -46,8 +46,8 @@ class Window : public Bin {
 
 	protected:
 		explicit Window(char style);
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+		sf::Vector2f CalculateRequisition() const override;
+		void AllocateChildren() const override;
 		void BuildGeometry(priv::Geometry& geometry) const override;
 		void HandleMouseMoveEvent(int x, int y) override;
 		void HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x, int y) override;

@@ -14,14 +14,17 @@ class Widget;
 
 namespace priv {
 
+// Vertices merged per texture, in the order the textures were first met.
+typedef std::vector<std::pair<const sf::Texture*, std::vector<sf::Vertex>>> TextureBatches;
+
 // One clip region of a window (the window itself, or a viewport inside it):
 // its quads, then its pictures, then its glyphs, each merged per texture.
 struct Region {
 	sf::FloatRect clip; // relative to the window's top-left
 	bool clipped = false;
 	std::vector<sf::Vertex> quads;
-	std::vector<std::pair<const sf::Texture*, std::vector<sf::Vertex>>> images;
-	std::vector<std::pair<const sf::Texture*, std::vector<sf::Vertex>>> glyphs;
+	TextureBatches images;
+	TextureBatches glyphs;
 };
 
 struct WindowBatches {

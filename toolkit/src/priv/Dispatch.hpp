@@ -23,7 +23,7 @@ class Dispatch {
 		};
 
 		// Queues (inside a scope) or runs the widget's signal, if it has handlers.
-		static void Emit(Widget& widget, Signal::SignalID id);
+		static void Emit(const Widget& widget, Signal::SignalID id);
 
 	private:
 		static void Flush();

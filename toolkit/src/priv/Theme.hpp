@@ -61,7 +61,7 @@ class Theme {
 
 		unsigned int GetGeneration() const;
 
-	private:
+		// A rule as the parser in Theme.cpp reads it.
 		struct Simple {
 			std::string type; // empty: any
 			std::vector<std::string> classes;
@@ -84,6 +84,8 @@ class Theme {
 			std::vector<Selector> selectors;
 			std::vector<Declaration> declarations;
 		};
+
+	private:
 		// A selector, by the index of its rule and its place in the rule,
 		// filed under a key: see Key().
 		struct Entry {
@@ -98,9 +100,6 @@ class Theme {
 			long specificity;
 		};
 
-		static bool ParseSelectorGroup(const std::string& text, std::vector<Selector>& out);
-		static bool ParseSelector(const std::string& text, Selector& out);
-		static bool ParseDeclaration(const std::string& name, const std::string& value, Declaration& out);
 		static bool Matches(const Selector& selector, const Widget& widget);
 		static bool MatchesSimple(const Simple& simple, const Widget& widget);
 		static bool MatchesFrom(const Selector& selector, std::size_t index, const Widget* widget);
@@ -115,6 +114,9 @@ class Theme {
 
 		std::vector<Rule> m_rules;
 		std::vector<Entry> m_index; // by key, then rule, then selector
+		// The built-in rule for `*`, by property: what resolving starts from,
+		// so that no property can be left without a value.
+		Declaration m_defaults[PROPERTY_COUNT];
 		unsigned int m_generation = 1;
 };
 
