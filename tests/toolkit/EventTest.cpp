@@ -161,6 +161,23 @@ TEST_F(SfgEvents, HandlersRemoveTheirOwnWidgetAndWindow) {
 	EXPECT_TRUE(scene.label.expired());
 }
 
+// Hiding a window resets its children's hover; a handler of that reset may
+// empty and refill the very box being walked.
+TEST_F(SfgEvents, HidingSurvivesAHandlerThatRebuildsTheBox) {
+	auto scene = Scene();
+	Play(desktop, "m10,10"); // the button lights up
+	scene.button.lock()->GetSignal(sfg::Widget::OnStateChange).Connect([&]() {
+		auto box = scene.box.lock();
+		box->RemoveAll();
+		for(int i = 0; i < 100; ++i) {
+			box->Pack(sfg::Button::Create());
+		}
+	});
+	scene.window.lock()->Show(false);
+	EXPECT_TRUE(scene.button.expired());
+	EXPECT_EQ(scene.box.lock()->GetChildren().size(), 100u);
+}
+
 TEST_F(SfgEvents, HandlersHideReparentAddRaiseAndRouteEvents) {
 	auto scene = Scene();
 	auto other = MakePanel(100, 0);
