@@ -143,6 +143,20 @@ TEST_F(SfgEvents, HandlersRunInOrderAndMayChangeTheirSignal) {
 	EXPECT_FALSE(signal);
 }
 
+// Handlers run once routing is done, so a handler sees every widget as the
+// whole event left it, wherever its own widget stands in the tree.
+TEST_F(SfgEvents, HandlersSeeTheWidgetsAsTheWholeEventLeftThem) {
+	auto scene = Scene();
+	const auto button = scene.button.lock();
+	scene.box.lock()->Remove(button);
+	scene.box.lock()->Pack(button); // now below the label, and routed after it
+	Play(desktop, "m10,30");
+	auto seen = sfg::Widget::State::ACTIVE;
+	scene.label.lock()->GetSignal(sfg::Widget::OnMouseEnter).Connect([&]() { seen = button->GetState(); });
+	Play(desktop, "m10,10");
+	EXPECT_EQ(seen, sfg::Widget::State::NORMAL);
+}
+
 TEST_F(SfgEvents, HandlersRemoveTheirOwnWidgetAndWindow) {
 	auto scene = Scene();
 	std::string log;
