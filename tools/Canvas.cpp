@@ -53,7 +53,8 @@ const std::map<char, Strokes>& Letters()
         {'N', {{{0, 6}, {0, 0}, {4, 6}, {4, 0}}}},
         {'O', {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
         {'R', {{{0, 6}, {0, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {0, 3}}, {{2, 3}, {4, 6}}}},
-        {'S', {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 2}, {1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}}}},
+        {'S',
+         {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 2}, {1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}}}},
         {'V', {{{0, 0}, {2, 6}, {4, 0}}}},
         {'X', {{{0, 0}, {4, 6}}, {{4, 0}, {0, 6}}}},
     };
@@ -182,7 +183,8 @@ void Canvas::Fill(const Sdf& shape, const Paint& paint, float opacity)
 
 void Canvas::Fill(const Sdf& shape, Colour colour, float opacity)
 {
-    Fill(shape, [colour](float, float) { return colour; }, opacity);
+    Fill(
+        shape, [colour](float, float) { return colour; }, opacity);
 }
 
 void Canvas::Glow(const Sdf& shape, Colour colour, float radius, float strength)

@@ -108,14 +108,16 @@ sf::Image BuildStudioLogo()
     const Sdf outerFlame = Polygon(Flame(cx, cy + 4.0f, 26.0f, 36.0f, 0.18f));
     const Sdf coreFlame = Polygon(Flame(cx + 1.0f, cy + 15.0f, 13.0f, 22.0f, 0.12f));
     canvas.Glow(outerFlame, HexColour(0xc0501a), 7.0f, 0.45f);
-    canvas.Fill(outerFlame, VerticalGradient(HexColour(0xffd070), HexColour(0xd2541c), cy - 30.0f, cy + 40.0f));
+    canvas.Fill(outerFlame,
+                VerticalGradient(HexColour(0xffd070), HexColour(0xd2541c), cy - 30.0f, cy + 40.0f));
     canvas.Fill(coreFlame, VerticalGradient(HexColour(0xfffbe8), HexColour(0xffc25a), cy, cy + 37.0f));
 
     // An anvil line the flame stands on.
     canvas.Fill(Segment({cx - 30.0f, cy + 43.0f}, {cx + 30.0f, cy + 43.0f}, 2.0f), copperLight);
 
     // Sparks.
-    const sf::Vector2f sparks[] = {{cx + 30.0f, cy - 34.0f}, {cx + 40.0f, cy - 22.0f}, {cx - 34.0f, cy - 28.0f}};
+    const sf::Vector2f sparks[] = {
+        {cx + 30.0f, cy - 34.0f}, {cx + 40.0f, cy - 22.0f}, {cx - 34.0f, cy - 28.0f}};
     const float sparkSize[] = {2.2f, 1.5f, 1.7f};
     for (int i = 0; i < 3; ++i)
     {
@@ -129,11 +131,10 @@ sf::Image BuildStudioLogo()
     DrawWordMark(canvas, "HEXFORGE", cx, top,
                  {3.2f, 1.6f, copperLight, HexColour(0xc06a34), HexColour(0x5a2a10), 0.4f});
     // A rule under the word that fades out at both ends.
-    canvas.Fill(Segment({cx - 70.0f, top + 31.0f}, {cx + 70.0f, top + 31.0f}, 0.6f),
-                [=](float x, float) {
-                    const float k = 1.0f - std::fabs(x - cx) / 70.0f;
-                    return MixColour(HexColour(0x000000), copperDark, k);
-                });
+    canvas.Fill(Segment({cx - 70.0f, top + 31.0f}, {cx + 70.0f, top + 31.0f}, 0.6f), [=](float x, float) {
+        const float k = 1.0f - std::fabs(x - cx) / 70.0f;
+        return MixColour(HexColour(0x000000), copperDark, k);
+    });
     return canvas.ToImage();
 }
 
@@ -194,10 +195,9 @@ sf::Image BuildGameLogo(float scale)
 
     // The V: two tapering arms meeting at a point, gilded, with a dark rim,
     // a bevel of light along its edges and a faint grid of cells on it.
-    const std::vector<sf::Vector2f> vShape = {{cx - 62.0f, cy - 58.0f}, {cx - 28.0f, cy - 58.0f},
-                                               {cx, cy + 22.0f},          {cx + 28.0f, cy - 58.0f},
-                                               {cx + 62.0f, cy - 58.0f},  {cx + 12.0f, cy + 70.0f},
-                                               {cx - 12.0f, cy + 70.0f}};
+    const std::vector<sf::Vector2f> vShape = {
+        {cx - 62.0f, cy - 58.0f}, {cx - 28.0f, cy - 58.0f}, {cx, cy + 22.0f},        {cx + 28.0f, cy - 58.0f},
+        {cx + 62.0f, cy - 58.0f}, {cx + 12.0f, cy + 70.0f}, {cx - 12.0f, cy + 70.0f}};
     const Sdf v = Polygon(vShape);
     canvas.Glow(v, HexColour(0x6a4a10), 10.0f, 0.35f);
     canvas.Fill(Grow(v, 3.0f), HexColour(0x120a02));

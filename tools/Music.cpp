@@ -132,8 +132,10 @@ void AddPads(Loop& out)
                 // Two slightly detuned voices, one each side.
                 const double detune = std::pow(2.0, (v == 0 ? -5.0 : 5.0) / 1200.0);
                 const double phase = Hash01(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(n),
-                                            static_cast<std::uint32_t>(v)) * TAU;
-                const double pan = v == 0 ? 0.3 - 0.04 * static_cast<double>(n) : 0.7 + 0.04 * static_cast<double>(n);
+                                            static_cast<std::uint32_t>(v)) *
+                                     TAU;
+                const double pan =
+                    v == 0 ? 0.3 - 0.04 * static_cast<double>(n) : 0.7 + 0.04 * static_cast<double>(n);
                 Render(out, start, chordLength + 2.5, pan, [=](double t) {
                     // Overtones swell and fade over the chord like a slow filter.
                     const double bright = 0.45 + 0.35 * std::sin(TAU * t / (2.0 * chordLength));
@@ -197,19 +199,21 @@ void AddMelody(Loop& out)
         int midi;
         double beat, length;
     };
-    const Note phrase[] = {{76, 0, 3},  {74, 3, 1},  {72, 4, 2},  {71, 6, 2},  {69, 8, 3},  {72, 11, 1},
-                           {74, 12, 4}, {77, 16, 3}, {76, 19, 1}, {72, 20, 4}, {71, 24, 3}, {68, 27, 1},
-                           {71, 28, 2}, {76, 30, 2}};
+    const Note phrase[] = {{76, 0, 3},  {74, 3, 1},  {72, 4, 2},  {71, 6, 2},  {69, 8, 3},
+                           {72, 11, 1}, {74, 12, 4}, {77, 16, 3}, {76, 19, 1}, {72, 20, 4},
+                           {71, 24, 3}, {68, 27, 1}, {71, 28, 2}, {76, 30, 2}};
     const double origin = 8.0 * BAR;
     for (const Note& n : phrase)
     {
         const double f = MidiToHz(n.midi);
         const double length = n.length * BEAT;
         Render(out, origin + n.beat * BEAT, length + 0.5, 0.55, [=](double t) {
-            const double vibrato = 1.0 + 0.004 * SmoothStep(0.2f, 0.8f, static_cast<float>(t)) * std::sin(TAU * 5.0 * t);
+            const double vibrato =
+                1.0 + 0.004 * SmoothStep(0.2f, 0.8f, static_cast<float>(t)) * std::sin(TAU * 5.0 * t);
             const double phase = TAU * f * vibrato * t;
             const double env = Envelope(t, length - 0.05, 0.09, 0.45);
-            return 0.075 * env * (std::sin(phase) + 0.3 * std::sin(3.0 * phase) + 0.1 * std::sin(2.0 * phase));
+            return 0.075 * env *
+                   (std::sin(phase) + 0.3 * std::sin(3.0 * phase) + 0.1 * std::sin(2.0 * phase));
         });
     }
 }
@@ -264,7 +268,8 @@ public:
             m_Combs.push_back({std::vector<float>(static_cast<std::size_t>(c + spread), 0.0f), 0, 0.0f});
         const int passes[] = {347, 113};
         for (int a : passes)
-            m_AllPasses.push_back({std::vector<float>(static_cast<std::size_t>(a + spread / 3), 0.0f), 0, 0.0f});
+            m_AllPasses.push_back(
+                {std::vector<float>(static_cast<std::size_t>(a + spread / 3), 0.0f), 0, 0.0f});
     }
 
     float Process(float x)
@@ -305,7 +310,9 @@ Loop Reverberate(const Loop& in)
 {
     Reverb left(0);
     Reverb right(23);
-    return SecondPass([&](std::size_t i) { return Frame{left.Process(in.left[i]), right.Process(in.right[i])}; });
+    return SecondPass([&](std::size_t i) {
+        return Frame{left.Process(in.left[i]), right.Process(in.right[i])};
+    });
 }
 
 } // namespace

@@ -126,9 +126,9 @@ Rgb LandColour(float elevation, float toSea, bool west)
 {
     // Muted and dark: the labels of the objects are always drawn on land,
     // so the relief must stay well below their brightness.
-    static const std::vector<std::pair<float, Rgb>> ramp = {
-        {0.00f, Hex(0x223a24)}, {0.30f, Hex(0x2c4629)}, {0.52f, Hex(0x3c4a2c)},
-        {0.68f, Hex(0x4a4630)}, {0.84f, Hex(0x564f40)}, {1.00f, Hex(0x6c665a)}};
+    static const std::vector<std::pair<float, Rgb>> ramp = {{0.00f, Hex(0x223a24)}, {0.30f, Hex(0x2c4629)},
+                                                            {0.52f, Hex(0x3c4a2c)}, {0.68f, Hex(0x4a4630)},
+                                                            {0.84f, Hex(0x564f40)}, {1.00f, Hex(0x6c665a)}};
     Rgb c = Ramp(ramp, elevation);
     // The western continent is a little drier, the eastern a little greener.
     c = west ? Mix(c, Hex(0x7a6a44), 0.12f) : Mix(c, Hex(0x2f5a3a), 0.10f);
@@ -265,7 +265,8 @@ sf::Image BuildWorldMap()
         {
             const std::size_t i = static_cast<std::size_t>(y) * W + x;
             const bool isLand = mask.land[i] != 0;
-            Rgb c = isLand ? Scale(LandColour(elevation[i], coast[i], mask.west[i] != 0), HillShade(elevation, x, y))
+            Rgb c = isLand ? Scale(LandColour(elevation[i], coast[i], mask.west[i] != 0),
+                                   HillShade(elevation, x, y))
                            : SeaColour(x, y, coast[i]);
             c = Graticule(c, x, y, isLand);
             c = Vignette(c, x, y);

@@ -41,14 +41,17 @@ bool MakeWorldMap(const std::string& dir)
 
 bool MakeLogos(const std::string& dir)
 {
-    return Save(datagen::BuildStudioLogo(), dir + "/logo1.png") && Save(datagen::BuildGameLogo(), dir + "/logo.png");
+    return Save(datagen::BuildStudioLogo(), dir + "/logo1.png") &&
+           Save(datagen::BuildGameLogo(), dir + "/logo.png");
 }
 
 bool MakeIcons(const std::string& dir)
 {
     bool ok = true;
     for (unsigned size : datagen::IconSizes())
-        ok = Save(datagen::BuildIcon(size), dir + "/packaging/icons/vondrellex-" + std::to_string(size) + ".png") && ok;
+        ok = Save(datagen::BuildIcon(size),
+                  dir + "/packaging/icons/vondrellex-" + std::to_string(size) + ".png") &&
+             ok;
     return ok;
 }
 
@@ -76,7 +79,8 @@ struct Kind
     const char* name;
     bool (*make)(const std::string& dir);
 };
-const Kind KINDS[] = {{"worldmap", MakeWorldMap}, {"logos", MakeLogos}, {"music", MakeMusic}, {"icons", MakeIcons}};
+const Kind KINDS[] = {
+    {"worldmap", MakeWorldMap}, {"logos", MakeLogos}, {"music", MakeMusic}, {"icons", MakeIcons}};
 
 } // namespace
 
@@ -92,7 +96,8 @@ int main(int argc, char** argv)
     const bool all = wanted.empty();
     for (const std::string& w : wanted)
     {
-        if (std::none_of(std::begin(KINDS), std::end(KINDS), [&](const Kind& kind) { return w == kind.name; }))
+        if (std::none_of(std::begin(KINDS), std::end(KINDS),
+                         [&](const Kind& kind) { return w == kind.name; }))
         {
             std::fprintf(stderr, "unknown data file kind: %s\n", w.c_str());
             return 2;

@@ -24,7 +24,10 @@ protected:
         hubRecord.Clear();
     }
 
-    void TearDown() override { FreeSeededWorld(loose); }
+    void TearDown() override
+    {
+        FreeSeededWorld(loose);
+    }
 
     // A new object of `side` with one room per kind, added to the world
     // unless `join` is false.
@@ -41,7 +44,10 @@ protected:
     }
 
     // The lairs joined first, in side order.
-    Object* Lair(int side) { return *std::next(world->m_Objects.begin(), side); }
+    Object* Lair(int side)
+    {
+        return *std::next(world->m_Objects.begin(), side);
+    }
 
     // Registers an object made elsewhere (a spawn) for clean-up.
     Object* Keep(Object* obj)

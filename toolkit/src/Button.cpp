@@ -53,7 +53,7 @@ void Button::BuildGeometry(priv::Geometry& geometry) const {
 	priv::TextLayout layout;
 	priv::LayoutText(layout, m_label, style.font, style.character_size, style.line_height, -1.f);
 	sf::Vector2f origin(std::floor((whole.width - std::ceil(layout.width)) / 2.f),
-	                    std::floor((whole.height - layout.GetHeight()) / 2.f));
+						std::floor((whole.height - layout.GetHeight()) / 2.f));
 	if(pressed) {
 		origin += sf::Vector2f(1.f, 1.f);
 	}

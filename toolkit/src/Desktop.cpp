@@ -107,7 +107,7 @@ void Desktop::RemoveAll() {
 
 void Desktop::BringToFront(SharedPtr<const Widget> widget) {
 	auto found = std::find_if(m_children.begin(), m_children.end(),
-	                          [&widget](const Widget::Ptr& child) { return child.get() == widget.get(); });
+							  [&widget](const Widget::Ptr& child) { return child.get() == widget.get(); });
 	if(found != m_children.end()) {
 		std::rotate(found, found + 1, m_children.end());
 	}

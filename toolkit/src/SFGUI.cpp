@@ -38,9 +38,8 @@ sf::FloatRect PaintedArea(const Widget& widget) {
 }
 
 bool Encloses(const sf::FloatRect& outer, const sf::FloatRect& inner) {
-	return inner.left >= outer.left && inner.top >= outer.top &&
-	       inner.left + inner.width <= outer.left + outer.width &&
-	       inner.top + inner.height <= outer.top + outer.height;
+	return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+		   inner.top + inner.height <= outer.top + outer.height;
 }
 
 }

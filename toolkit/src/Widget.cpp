@@ -157,7 +157,7 @@ void Widget::SetAllocation(const sf::FloatRect& rect) {
 
 void Widget::Allocate(const sf::FloatRect& rect) const {
 	const sf::FloatRect rounded(std::round(rect.left), std::round(rect.top), std::max(0.f, std::round(rect.width)),
-	                            std::max(0.f, std::round(rect.height)));
+								std::max(0.f, std::round(rect.height)));
 	const bool moved = rounded.left != m_allocation.left || rounded.top != m_allocation.top;
 	const bool resized = rounded.width != m_allocation.width || rounded.height != m_allocation.height;
 	if(!moved && !resized && !m_layout_dirty) {
@@ -418,7 +418,7 @@ bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::F
 	const float x = static_cast<float>(moved ? event.mouseMove.x : event.mouseButton.x);
 	const float y = static_cast<float>(moved ? event.mouseMove.y : event.mouseButton.y);
 	const sf::FloatRect rect(origin.x + m_allocation.left, origin.y + m_allocation.top, m_allocation.width,
-	                         m_allocation.height);
+							 m_allocation.height);
 	const bool inside = rect.contains(x, y) && clip.contains(x, y);
 	bool taken = false;
 	if(const auto* children = GetChildList()) {

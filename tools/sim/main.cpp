@@ -124,7 +124,7 @@ int main(int argc, char** argv)
     if (endTurn < 0)
         std::cout << "the game had not ended\n";
     else
-        std::cout << "the game ended in turn " << endTurn << ": " << (won ? "the human won" : "the human lost")
-                  << "\n";
+        std::cout << "the game ended in turn " << endTurn << ": "
+                  << (won ? "the human won" : "the human lost") << "\n";
     return 0;
 }

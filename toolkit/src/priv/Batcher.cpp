@@ -40,9 +40,8 @@ struct TexturedLayer {
 	TextureBatches Region::*batches;
 };
 
-const TexturedLayer g_textured_layers[] = {
-	{&Geometry::image, &Geometry::image_texture, &Region::images},
-	{&Geometry::glyphs, &Geometry::glyph_texture, &Region::glyphs}};
+const TexturedLayer g_textured_layers[] = {{&Geometry::image, &Geometry::image_texture, &Region::images},
+										   {&Geometry::glyphs, &Geometry::glyph_texture, &Region::glyphs}};
 
 }
 
@@ -90,7 +89,7 @@ void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& 
 	for(const auto& child : *children) {
 		if(child) {
 			Collect(*child, base + sf::Vector2f(child->m_allocation.left, child->m_allocation.top), batches,
-			        child_region);
+					child_region);
 		}
 	}
 }
@@ -120,9 +119,9 @@ WindowBatches& Batcher::Prepare(const Widget& root) {
 	// Drop batches that stayed empty (a picture or font no longer shown).
 	for(const TexturedLayer& layer : g_textured_layers) {
 		TextureBatches& textured = merged.*layer.batches;
-		textured.erase(std::remove_if(textured.begin(), textured.end(),
-		                              [](const auto& batch) { return batch.second.empty(); }),
-		               textured.end());
+		textured.erase(
+			std::remove_if(textured.begin(), textured.end(), [](const auto& batch) { return batch.second.empty(); }),
+			textured.end());
 	}
 	root.m_render_dirty = false;
 	return batches;
@@ -146,7 +145,7 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 		}
 		if(region.clipped) {
 			sf::FloatRect clip(region.clip.left + position.x, region.clip.top + position.y, region.clip.width,
-			                   region.clip.height);
+							   region.clip.height);
 			sf::FloatRect visible;
 			if(!clip.intersects(sf::FloatRect(0.f, 0.f, target_size.x, target_size.y), visible) ||
 			   visible.width < 1.f || visible.height < 1.f) {
@@ -156,7 +155,7 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 			// rectangle, mapped one to one onto the same pixels.
 			sf::View view(visible);
 			view.setViewport(sf::FloatRect(visible.left / target_size.x, visible.top / target_size.y,
-			                               visible.width / target_size.x, visible.height / target_size.y));
+										   visible.width / target_size.x, visible.height / target_size.y));
 			target.setView(view);
 			custom_view = true;
 		}

@@ -34,14 +34,14 @@ struct WindowBatches {
 // Merges the cached geometry of a top-level widget's tree into draw batches
 // and draws them.
 class Batcher {
-	public:
-		// Rebuilds the batches of `root` if anything in its tree changed.
-		static WindowBatches& Prepare(const Widget& root);
-		// Draws the prepared batches; returns the number of draw calls.
-		static unsigned int Draw(const Widget& root, sf::RenderTarget& target);
+public:
+	// Rebuilds the batches of `root` if anything in its tree changed.
+	static WindowBatches& Prepare(const Widget& root);
+	// Draws the prepared batches; returns the number of draw calls.
+	static unsigned int Draw(const Widget& root, sf::RenderTarget& target);
 
-	private:
-		static void Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& batches, std::size_t region);
+private:
+	static void Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& batches, std::size_t region);
 };
 
 }

@@ -102,7 +102,7 @@ void EmitLine(TextLayout& layout, std::size_t begin, std::size_t end, float widt
 // character per line. Every full piece becomes a line; the last piece is
 // returned, to start the next line.
 TextLine BreakLongWord(TextLayout& layout, GlyphTable& glyphs, std::size_t word_begin, std::size_t word_end,
-                       float wrap) {
+					   float wrap) {
 	const std::u32string& text = layout.text;
 	std::size_t piece_begin = word_begin;
 	float piece_width = 0.f;
@@ -189,8 +189,8 @@ void WrapParagraph(TextLayout& layout, GlyphTable& glyphs, std::size_t begin, st
 
 }
 
-void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size,
-                float line_height, float wrap_width) {
+void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size, float line_height,
+				float wrap_width) {
 	ExpandTabs(text, layout.text);
 	layout.lines.clear();
 	layout.width = 0.f;
@@ -228,7 +228,7 @@ void AppendText(std::vector<sf::Vertex>& out, const TextLayout& layout, sf::Vect
 			const GlyphMetrics& glyph = glyphs.Get(c);
 			if(c != U' ' && glyph.texture_rect.width > 0.f) {
 				const sf::FloatRect quad(pen + glyph.bounds.left, baseline + glyph.bounds.top, glyph.bounds.width,
-				                         glyph.bounds.height);
+										 glyph.bounds.height);
 				AppendQuad(out, quad, color, glyph.texture_rect);
 			}
 			pen += glyph.advance;

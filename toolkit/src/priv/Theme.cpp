@@ -1,7 +1,7 @@
 #include "priv/Theme.hpp"
 
-#include <SFGUI/Context.hpp>
 #include <SFGUI/Container.hpp>
+#include <SFGUI/Context.hpp>
 #include <SFGUI/Widget.hpp>
 
 #include <algorithm>
@@ -20,28 +20,27 @@ namespace {
 // property by property. Its metrics are compact: a window of one-character
 // buttons (a grid of 46 x 18 cells under a title bar) must still fit a
 // 1280 x 720 screen without any theme.
-const char* const g_builtin_theme =
-	"* {"
-	"  Color: #c6cbc4ff;"
-	"  BackgroundColor: #464646ff;"
-	"  BorderColor: #5a6a50ff;"
-	"  BorderColorShift: 20;"
-	"  BorderWidth: 1;"
-	"  Padding: 1;"
-	"  Spacing: 5;"
-	"  Gap: 2;"
-	"  FontName: Default;"
-	"  FontSize: 12;"
-	"  TitleBackgroundColor: #5a6a50ff;"
-	"  TitlePadding: 2;"
-	"}"
-	"Button { BackgroundColor: #555752ff; }"
-	"Button:Prelight { BackgroundColor: #656762ff; Color: #ffffffff; }"
-	"Button:Active { BackgroundColor: #777777ff; Color: #ffffffff; }";
+const char* const g_builtin_theme = "* {"
+									"  Color: #c6cbc4ff;"
+									"  BackgroundColor: #464646ff;"
+									"  BorderColor: #5a6a50ff;"
+									"  BorderColorShift: 20;"
+									"  BorderWidth: 1;"
+									"  Padding: 1;"
+									"  Spacing: 5;"
+									"  Gap: 2;"
+									"  FontName: Default;"
+									"  FontSize: 12;"
+									"  TitleBackgroundColor: #5a6a50ff;"
+									"  TitlePadding: 2;"
+									"}"
+									"Button { BackgroundColor: #555752ff; }"
+									"Button:Prelight { BackgroundColor: #656762ff; Color: #ffffffff; }"
+									"Button:Active { BackgroundColor: #777777ff; Color: #ffffffff; }";
 
 const char* const g_property_names[] = {
-	"Color", "BackgroundColor", "BorderColor", "BorderColorShift", "BorderWidth", "Padding",
-	"Spacing", "Gap", "FontName", "FontSize", "TitleBackgroundColor", "TitlePadding"};
+	"Color", "BackgroundColor", "BorderColor", "BorderColorShift",     "BorderWidth", "Padding", "Spacing",
+	"Gap",   "FontName",        "FontSize",    "TitleBackgroundColor", "TitlePadding"};
 
 const char* const g_state_names[] = {"Normal", "Active", "Prelight", "Selected", "Insensitive"};
 
@@ -594,7 +593,7 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 	std::vector<Entry> candidates;
 	auto add = [this, &candidates](std::size_t key) {
 		const auto range = std::equal_range(m_index.begin(), m_index.end(), Entry{key, 0, 0},
-		                                    [](const Entry& a, const Entry& b) { return a.key < b.key; });
+											[](const Entry& a, const Entry& b) { return a.key < b.key; });
 		candidates.insert(candidates.end(), range.first, range.second);
 	};
 	add(Key(ANY, std::string()));
