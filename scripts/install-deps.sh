@@ -9,8 +9,9 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config libsfml-dev libfontconfig1-dev fonts-dejavu-core)
 if [ "${1:-}" != play ]; then
   packages+=(
-    # The tests, the benchmarks, and the virtual display the tests drive.
-    googletest libgtest-dev libbenchmark-dev
+    # The tests, the benchmarks, and the virtual display the tests drive;
+    # the formatter whose version the style check pins.
+    googletest libgtest-dev libbenchmark-dev clang-format-14
     xvfb xauth x11-utils xdotool imagemagick
     # Building and checking the Debian package: dpkg-shlibdeps (for Depends)
     # and file (which CPack uses to find the binaries to strip and scan).

@@ -1,11 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything twice (optimised, and with
-# AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test of both
-# builds under a virtual X display.
+# Installs what is missing, checks the code's formatting, builds everything
+# twice (optimised, and with AddressSanitizer + UndefinedBehaviorSanitizer)
+# and runs every test of both builds under a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+
+# Every C++ file keeps the pinned style (.clang-format, and toolkit/.clang-format
+# for the toolkit's tree). The version is pinned too: another one may lay out
+# the same code differently.
+sources() {
+  git ls-files -z '*.cpp' '*.h' '*.hpp' 2>/dev/null ||
+    find src toolkit tools tests bench \( -name '*.cpp' -o -name '*.h' -o -name '*.hpp' \) -print0
+}
+if ! sources | xargs -0 clang-format-14 --dry-run --Werror; then
+  echo "Not formatted: run  git ls-files -z '*.cpp' '*.h' '*.hpp' | xargs -0 clang-format-14 -i" >&2
+  exit 1
+fi
 
 jobs=$(nproc)
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo

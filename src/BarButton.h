@@ -1,9 +1,9 @@
-#ifndef BARBUTTON_H
-#define BARBUTTON_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
 #include <string>
+#include <vector>
 
 class Note;
 class Object;
@@ -23,10 +23,13 @@ public:
     void OnClick();
     // Right click: the hub's OnCreateBarButtonRightClick.
     void OnRightClick();
+    // Whether this create-bar button is the "~new" placeholder rather than
+    // a template. Not for notifications, which have no template.
+    bool IsPlaceholder();
 
     sfg::Button::Ptr m_Button;
-    // Position in its bar: from 0 in the create bar, from 100 in the
-    // notification bar.
+    // Position in its bar: from 0 in the create bar, from
+    // FIRSTNOTIFICATIONINDEX in the notification bar.
     int m_Index;
     // The notification's long text; empty for create-bar buttons.
     std::string m_NoteString;
@@ -36,4 +39,7 @@ public:
     Object* m_Obj;
 };
 
-#endif
+// Takes the button at `index`, if there is one, off a bar: hidden, out of the
+// bar's box and list. The rest are numbered anew from `firstIndex` in list
+// order. The button itself stays alive.
+void RemoveFromBar(std::vector<BarButton*>& buttons, const sfg::Box::Ptr& box, int index, int firstIndex);

@@ -44,21 +44,12 @@ BarButton* CreateBar::AddNewButton()
 
 void CreateBar::RemoveButton(int index)
 {
-    // Unsigned, so that a negative number never matches.
-    if (static_cast<unsigned>(index) < buttons.size())
-    {
-        BarButton* button = buttons[index];
-        button->m_Button->Show(false);
-        m_Box->Remove(button->m_Button);
-        buttons.erase(buttons.begin() + index);
-    }
-    for (size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->m_Index = static_cast<int>(i);
+    RemoveFromBar(buttons, m_Box, index, 0);
 }
 
 void CreateBar::RemoveNewButton()
 {
-    if (!buttons.empty() && buttons.back()->m_Obj->m_Rooms[0]->Type == NEW)
+    if (!buttons.empty() && buttons.back()->IsPlaceholder())
         RemoveButton(static_cast<int>(buttons.size()) - 1);
 }
 
@@ -67,7 +58,7 @@ void CreateBar::PokeButton(int index)
     if (static_cast<unsigned>(index) >= buttons.size())
         return;
     BarButton* button = buttons[index];
-    if (button->m_Obj->m_Rooms[0]->Type == NEW)
+    if (button->IsPlaceholder())
         glob->event->NewButtonPoked(button);
     else
         button->OnClick();

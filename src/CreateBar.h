@@ -1,5 +1,4 @@
-#ifndef CREATEBAR_H
-#define CREATEBAR_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
@@ -33,5 +32,3 @@ public:
     sfg::Box::Ptr m_Box;
     std::vector<BarButton*> buttons;
 };
-
-#endif

@@ -12,8 +12,6 @@
 #include "World.h"
 #include "WorldWindow.h"
 
-#include <cmath>
-
 void Eventfulness::OnCreateBarButtonClick(BarButton* bbutton)
 {
     if (!bbutton->m_NoteString.empty())
@@ -31,12 +29,12 @@ void Eventfulness::OnCreateBarButtonClick(BarButton* bbutton)
         else
         {
             bbutton->m_Note->OnClick();
-            m_NotificationBar->RemoveNotification(bbutton->m_Index - 100);
+            m_NotificationBar->RemoveNotification(bbutton->m_Index - FIRSTNOTIFICATIONINDEX);
         }
         return;
     }
 
-    if (bbutton->m_Obj->m_Rooms[0]->Type == NEW)
+    if (bbutton->IsPlaceholder())
         NewButtonPoked(bbutton);
     else
         CreateNewObject(bbutton->m_Obj->Spawn(), bbutton->m_Obj->m_Name);
@@ -45,8 +43,8 @@ void Eventfulness::OnCreateBarButtonClick(BarButton* bbutton)
 void Eventfulness::OnCreateBarButtonRightClick(BarButton* bbutton)
 {
     if (!bbutton->m_NoteString.empty())
-        m_NotificationBar->RemoveNotification(bbutton->m_Index - 100);
-    else if (bbutton->m_Obj->m_Rooms[0]->Type != NEW)
+        m_NotificationBar->RemoveNotification(bbutton->m_Index - FIRSTNOTIFICATIONINDEX);
+    else if (!bbutton->IsPlaceholder())
         m_CreateBar->RemoveButton(bbutton->m_Index);
 }
 
@@ -137,7 +135,7 @@ void Eventfulness::CreateNewObject(Object* newObj, std::string type)
     m_World->AddObject(newObj);
     m_NotificationBar->NewMessage("c" + type, "New object created: " + newObj->m_Name + ".");
     Player* human = m_World->GetHumanPlayer();
-    human->m_Risk += static_cast<int>(10 * std::pow(static_cast<double>(newObj->m_Rooms.size()), 2));
+    human->m_Risk += World::SpawnRisk(newObj);
     TurnStep();
 }
 

@@ -1,5 +1,4 @@
-#ifndef EVENTFULNESS_H
-#define EVENTFULNESS_H
+#pragma once
 
 #include <SFML/Window/Event.hpp>
 
@@ -71,5 +70,3 @@ private:
     // map, the status panel and the console follow.
     void TurnStep();
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef GAMEOVER_H
-#define GAMEOVER_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
@@ -20,5 +19,3 @@ public:
     sfg::Window::Ptr m_Window;
     sfg::Label::Ptr m_Label;
 };
-
-#endif

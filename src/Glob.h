@@ -1,5 +1,4 @@
-#ifndef GLOB_H
-#define GLOB_H
+#pragma once
 
 #include <SFML/System/Err.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -44,5 +43,3 @@ bool LoadDataFile(const std::string& path, Load load)
     sf::err().rdbuf(errors);
     return loaded;
 }
-
-#endif

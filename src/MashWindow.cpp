@@ -11,7 +11,6 @@ MashWindow::MashWindow() : m_Active(false)
 
 bool MashWindow::Init()
 {
-    m_Longdata = "";
     m_Window = sfg::Window::Create(sfg::Window::Style::TITLEBAR | sfg::Window::Style::BACKGROUND);
     m_Window->SetTitle(" ");
     m_Window->SetPosition(sf::Vector2f(384, 240));

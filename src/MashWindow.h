@@ -1,5 +1,4 @@
-#ifndef MASHWINDOW_H
-#define MASHWINDOW_H
+#pragma once
 
 #include "mashtextgen.h"
 
@@ -32,5 +31,3 @@ public:
     std::string m_Longdata;
     sfg::Viewport::Ptr m_Viewport;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef MESSAGE_H
-#define MESSAGE_H
+#pragma once
 
 // Kinds of message the game can tell the player about. Messages travel as a
 // pair of texts through the event hub; this record names their kinds.
@@ -19,5 +18,3 @@ public:
 
     MessageType m_MessageType;
 };
-
-#endif

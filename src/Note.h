@@ -1,5 +1,4 @@
-#ifndef NOTE_H
-#define NOTE_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
@@ -26,5 +25,3 @@ public:
     sfg::Window::Ptr m_Window;
     sfg::Label::Ptr m_Label;
 };
-
-#endif

@@ -24,7 +24,7 @@ void NotificationBar::NewMessage(std::string shorttext, std::string longtext)
     BarButton* button = new BarButton();
     button->m_Button->SetLabel(shorttext);
     button->m_NoteString = longtext;
-    button->m_Index = static_cast<int>(buttons.size()) + 100;
+    button->m_Index = static_cast<int>(buttons.size()) + FIRSTNOTIFICATIONINDEX;
     buttons.push_back(button);
     m_Box->Pack(button->m_Button, false, true);
 }
@@ -38,13 +38,5 @@ void NotificationBar::PokeNotification(int index)
 
 void NotificationBar::RemoveNotification(int index)
 {
-    if (static_cast<unsigned>(index) < buttons.size())
-    {
-        BarButton* button = buttons[index];
-        button->m_Button->Show(false);
-        m_Box->Remove(button->m_Button);
-        buttons.erase(buttons.begin() + index);
-    }
-    for (size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->m_Index = static_cast<int>(i) + 100;
+    RemoveFromBar(buttons, m_Box, index, FIRSTNOTIFICATIONINDEX);
 }

@@ -1,5 +1,4 @@
-#ifndef NOTIFICATIONBAR_H
-#define NOTIFICATIONBAR_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
@@ -8,10 +7,13 @@
 
 class BarButton;
 
+// The m_Index of the first notification; later ones count up from it, which
+// keeps notification numbers apart from the create bar's.
+const int FIRSTNOTIFICATIONINDEX = 100;
+
 // The strip along the left edge: one button per message, newest at the
 // bottom. Button i of `buttons` is the i-th widget of the box and has
-// m_Index i + 100, which keeps notification numbers apart from the create
-// bar's.
+// m_Index i + FIRSTNOTIFICATIONINDEX.
 class NotificationBar
 {
 public:
@@ -31,5 +33,3 @@ public:
     sfg::Box::Ptr m_Box;
     std::vector<BarButton*> buttons;
 };
-
-#endif

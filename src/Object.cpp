@@ -13,11 +13,10 @@ struct RoomKind
 
 // Indexed by RoomType, PLAYERLAIR..PINGFAKE. NEW has no entry.
 const RoomKind RoomKinds[] = {
-    {'@', "@Playerlair"}, {'@', "@Playerbase"},  {'l', "look"},      {'f', "forage"},
-    {'R', "Rock"},        {'B', "BPaper"},       {'X', "XScissors"}, {'T', "Template"},
-    {'C', "Create"},      {'p', "ping"},         {'F', "Friendping"}, {'r', "relay"},
-    {'w', "wfriendrelay"}, {'s', "snoop"},       {'A', "Ascream"},   {'a', "aseekscream"},
-    {'k', "kCharge"},     {'m', "meander"},      {'d', "decoy"},     {'b', "bpingfake"},
+    {'@', "@Playerlair"}, {'@', "@Playerbase"}, {'l', "look"},         {'f', "forage"}, {'R', "Rock"},
+    {'B', "BPaper"},      {'X', "XScissors"},   {'T', "Template"},     {'C', "Create"}, {'p', "ping"},
+    {'F', "Friendping"},  {'r', "relay"},       {'w', "wfriendrelay"}, {'s', "snoop"},  {'A', "Ascream"},
+    {'a', "aseekscream"}, {'k', "kCharge"},     {'m', "meander"},      {'d', "decoy"},  {'b', "bpingfake"},
 };
 const int NoOfKinds = sizeof(RoomKinds) / sizeof(RoomKinds[0]);
 
@@ -29,11 +28,10 @@ bool IsKnownKind(RoomType rt)
 
 // Western continent first (1-10), then the eastern one (11-21).
 const sf::FloatRect LandRects[NOOFLANDRECTS] = {
-    {20, 28, 146, 20},  {79, 48, 73, 27},   {151, 48, 28, 16}, {88, 76, 53, 18},
-    {105, 95, 38, 21},  {145, 113, 42, 40}, {166, 129, 35, 31}, {169, 161, 16, 15},
-    {154, 155, 15, 51}, {148, 216, 23, 19}, {240, 44, 19, 12}, {259, 29, 250, 27},
-    {335, 18, 143, 11}, {242, 57, 217, 19}, {230, 76, 107, 44}, {271, 117, 30, 58},
-    {302, 118, 16, 36}, {336, 77, 93, 20},  {356, 96, 20, 19}, {389, 97, 89, 51},
+    {20, 28, 146, 20},  {79, 48, 73, 27},   {151, 48, 28, 16},  {88, 76, 53, 18},   {105, 95, 38, 21},
+    {145, 113, 42, 40}, {166, 129, 35, 31}, {169, 161, 16, 15}, {154, 155, 15, 51}, {148, 216, 23, 19},
+    {240, 44, 19, 12},  {259, 29, 250, 27}, {335, 18, 143, 11}, {242, 57, 217, 19}, {230, 76, 107, 44},
+    {271, 117, 30, 58}, {302, 118, 16, 36}, {336, 77, 93, 20},  {356, 96, 20, 19},  {389, 97, 89, 51},
     {415, 148, 59, 35},
 };
 
@@ -66,8 +64,7 @@ Room::Room(RoomType t, sf::FloatRect r) : Type(t), Rect(r)
 {
 }
 
-Object::Object()
-    : m_Template(nullptr), m_PlayerID(0), m_VisibleToPlayer(1.0f), m_Alive(true), m_Visible(true)
+Object::Object() : m_Template(nullptr), m_PlayerID(0), m_VisibleToPlayer(1.0f), m_Alive(true), m_Visible(true)
 {
     ShufflePosition();
 }
@@ -79,7 +76,7 @@ bool Object::TryPosition(sf::Vector2f trypos)
     const sf::Vector2f p = trypos + sf::Vector2f(-10, -10);
     for (const sf::FloatRect& r : LandRects)
     {
-        if (r.left <= p.x && p.x < r.left + r.width && r.top <= p.y && p.y < r.top + r.height)
+        if (r.contains(p))
             return true;
     }
     return false;

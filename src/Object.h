@@ -1,5 +1,4 @@
-#ifndef OBJECT_H
-#define OBJECT_H
+#pragma once
 
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -58,6 +57,8 @@ public:
 // edges outside). Map pixels; the world map picture is generated from them.
 const int NOOFLANDRECTS = 21;
 extern const sf::FloatRect LandRects[NOOFLANDRECTS];
+// The first ones are the western continent, the rest the eastern one.
+const int NOOFWESTERNLANDRECTS = 10;
 
 // Candidate positions are whole map pixels in [0, MAPWIDTH) x [0, MAPHEIGHT).
 const int MAPWIDTH = 490;
@@ -92,5 +93,3 @@ public:
     bool m_Alive;
     bool m_Visible;
 };
-
-#endif

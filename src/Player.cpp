@@ -16,26 +16,19 @@ struct TemplateDesign
 // entry counts on its own in the computer's pick. Names are the letters of
 // the rooms after the base.
 const TemplateDesign Designs[] = {
-    {{PLAYERBASE, LOOK, PING}, "lp"},
-    {{PLAYERBASE, FORAGE, PING}, "fp"},
-    {{PLAYERBASE, LOOK, ROCK}, "lR"},
-    {{PLAYERBASE, LOOK, ROCK, PING}, "lRp"},
-    {{PLAYERBASE, LOOK, BPAPER}, "lB"},
-    {{PLAYERBASE, LOOK, BPAPER, PING}, "lBp"},
-    {{PLAYERBASE, LOOK, XSCISSORS}, "lX"},
-    {{PLAYERBASE, LOOK, XSCISSORS, PING}, "lXp"},
-    {{PLAYERBASE, LOOK, ROCK, ROCK}, "lRR"},
-    {{PLAYERBASE, LOOK, ASCREAM}, "lA"},
-    {{PLAYERBASE, LOOK, PING}, "lp"},
-    {{PLAYERBASE, LOOK, ASEEKSCREAM, ROCK}, "laR"},
-    {{PLAYERBASE, SNOOP, PING}, "sp"},
-    {{PLAYERBASE, SNOOP, PING}, "sp"},
+    {{PLAYERBASE, LOOK, PING}, "lp"},        {{PLAYERBASE, FORAGE, PING}, "fp"},
+    {{PLAYERBASE, LOOK, ROCK}, "lR"},        {{PLAYERBASE, LOOK, ROCK, PING}, "lRp"},
+    {{PLAYERBASE, LOOK, BPAPER}, "lB"},      {{PLAYERBASE, LOOK, BPAPER, PING}, "lBp"},
+    {{PLAYERBASE, LOOK, XSCISSORS}, "lX"},   {{PLAYERBASE, LOOK, XSCISSORS, PING}, "lXp"},
+    {{PLAYERBASE, LOOK, ROCK, ROCK}, "lRR"}, {{PLAYERBASE, LOOK, ASCREAM}, "lA"},
+    {{PLAYERBASE, LOOK, PING}, "lp"},        {{PLAYERBASE, LOOK, ASEEKSCREAM, ROCK}, "laR"},
+    {{PLAYERBASE, SNOOP, PING}, "sp"},       {{PLAYERBASE, SNOOP, PING}, "sp"},
 };
 }
 
 Player::Player(int id)
-    : m_DiscoveredRoomTypes{PLAYERBASE, LOOK, ROCK, PING, FORAGE}, m_IsHuman(false), m_Alive(true),
-      m_ID(id), m_Pings(0), m_Risk(100)
+    : m_DiscoveredRoomTypes{PLAYERBASE, LOOK, ROCK, PING, FORAGE}, m_IsHuman(false), m_Alive(true), m_ID(id),
+      m_Pings(0), m_Risk(100)
 {
     for (const TemplateDesign& design : Designs)
     {

@@ -1,5 +1,4 @@
-#ifndef PLAYER_H
-#define PLAYER_H
+#pragma once
 
 #include "Object.h"
 
@@ -26,5 +25,3 @@ public:
     int m_Pings;
     int m_Risk;
 };
-
-#endif

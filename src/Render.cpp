@@ -3,10 +3,6 @@
 #include "Eventfulness.h"
 #include "Glob.h"
 
-Render::Render()
-{
-}
-
 bool Render::Init()
 {
     sf::ContextSettings settings;
@@ -16,7 +12,8 @@ bool Render::Init()
     settings.majorVersion = 2;
     settings.minorVersion = 0;
 
-    const sf::VideoMode mode(static_cast<unsigned>(glob->resolution.x), static_cast<unsigned>(glob->resolution.y), 32);
+    const sf::VideoMode mode(static_cast<unsigned>(glob->resolution.x),
+                             static_cast<unsigned>(glob->resolution.y), 32);
     m_RenderWindow.create(mode, "Vondrellex", sf::Style::None, settings);
     // SFML 2.5.1 centres a new window using the screen width for both axes,
     // which pushes a desktop-sized window partly off screen.

@@ -1,5 +1,4 @@
-#ifndef RENDER_H
-#define RENDER_H
+#pragma once
 
 #include <SFGUI/SFGUI.hpp>
 #include <SFGUI/Widgets.hpp>
@@ -10,13 +9,11 @@
 
 // Owns the one window, the toolkit context and the desktop of windows, and
 // draws one frame per Loop. Members are built in declaration order and
-// released in reverse: the context outlives every widget.
+// released in reverse: the context outlives every widget. The window opens
+// in Init, not on construction.
 class Render
 {
 public:
-    // Does nothing else; the window opens in Init.
-    Render();
-
     // Opens the borderless window of the global resolution, titled
     // "Vondrellex", and loads "Themes/Vondrellex.theme" if it is there.
     // Always true.
@@ -36,5 +33,3 @@ public:
     sf::Event m_Event;
     sf::Clock m_Clock;
 };
-
-#endif

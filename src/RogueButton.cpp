@@ -17,8 +17,6 @@ void RogueButton::Init(RogueWindow* rw, char ch)
     m_Button->SetClass("available");
     m_Button->GetSignal(sfg::Widget::OnLeftClick).Connect(std::bind(&RogueButton::OnClick, this));
     m_Button->GetSignal(sfg::Widget::OnRightClick).Connect(std::bind(&RogueButton::OnRightClick, this));
-    m_choose = false;
-    m_pos = sf::Vector2i(0, 0);
 }
 
 void RogueButton::OnClick()

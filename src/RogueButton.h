@@ -1,5 +1,4 @@
-#ifndef ROGUEBUTTON_H
-#define ROGUEBUTTON_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
@@ -30,5 +29,3 @@ public:
     bool m_choose;
     RogueWindow* m_RogueWindow;
 };
-
-#endif

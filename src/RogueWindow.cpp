@@ -42,13 +42,6 @@ bool IsWeapon(RoomType type)
 {
     return type == ROCK || type == BPAPER || type == XSCISSORS;
 }
-
-// Whether two rectangles share an area of positive size.
-bool Overlap(const sf::IntRect& a, const sf::IntRect& b)
-{
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-}
 }
 
 int cord(int x, int y)
@@ -68,8 +61,6 @@ sfg::Window::Ptr RogueWindow::GetPointer()
 bool RogueWindow::Init(CreateBar* cbar)
 {
     m_CreateBar = cbar;
-    m_CurrentRoomType = PLAYERBASE;
-    m_TargetButton = nullptr;
 
     for (int i = 0; i < SHUFFLESIZE; ++i)
         m_shuffledints.push_back(i);
@@ -242,11 +233,12 @@ void RogueWindow::AddRoomAt(sf::Vector2i at)
     const sf::IntRect candidate(at.x, at.y, size.x, size.y);
     for (const DungeonRoom* room : m_DungeonRooms)
     {
-        if (Overlap(room->space, candidate))
+        if (room->space.intersects(candidate))
             return;
     }
-    if (Overlap(candidate, sf::IntRect(GRIDWIDTH, 0, 1, GRIDHEIGHT)) ||
-        Overlap(candidate, sf::IntRect(0, GRIDHEIGHT, GRIDWIDTH, 1)))
+    // No room reaches past the grid's right or bottom edge.
+    if (candidate.intersects(sf::IntRect(GRIDWIDTH, 0, 1, GRIDHEIGHT)) ||
+        candidate.intersects(sf::IntRect(0, GRIDHEIGHT, GRIDWIDTH, 1)))
         return;
 
     DungeonRoom* room = new DungeonRoom();
@@ -260,8 +252,7 @@ void RogueWindow::RemoveRoomAt(sf::Vector2i at)
 {
     for (auto it = m_DungeonRooms.begin(); it != m_DungeonRooms.end(); ++it)
     {
-        const sf::IntRect& s = (*it)->space;
-        if (s.left <= at.x && at.x < s.left + s.width && s.top <= at.y && at.y < s.top + s.height)
+        if ((*it)->space.contains(at))
         {
             delete *it;
             m_DungeonRooms.erase(it);

@@ -1,5 +1,4 @@
-#ifndef ROGUEWINDOW_H
-#define ROGUEWINDOW_H
+#pragma once
 
 #include "Object.h"
 
@@ -91,5 +90,3 @@ private:
     CreateBar* m_CreateBar;
     std::vector<int> m_shuffledints;
 };
-
-#endif

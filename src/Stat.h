@@ -1,5 +1,4 @@
-#ifndef STAT_H
-#define STAT_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
@@ -26,5 +25,3 @@ public:
     sfg::Label::Ptr m_lRisk;
     sfg::Label::Ptr m_lRiskNum;
 };
-
-#endif

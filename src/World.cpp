@@ -20,15 +20,162 @@ bool Contains(const std::vector<T>& list, const T& value)
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-// The risk an object of n rooms adds to its side.
-int SpawnRisk(const Object* obj)
+// The steps of a turn, in the order World::Turn takes them.
+
+// Each living computer side may spawn, then its exposure decays.
+void ComputersSpawn(World& world)
 {
-    return static_cast<int>(10 * std::pow(static_cast<double>(obj->m_Rooms.size()), 2));
+    for (size_t i = 1; i < world.m_Players.size(); ++i)
+    {
+        Player* side = world.m_Players[i];
+        if (!side->m_Alive)
+            continue;
+        if (Object* spawned = side->AI())
+        {
+            side->m_Risk += World::SpawnRisk(spawned);
+            world.AddObject(spawned);
+        }
+        if (side->m_Risk > 10)
+            side->m_Risk -= side->m_Risk / 20;
+    }
+}
+
+// The human's exposure decays a little faster, down to 10.
+void HumanRiskDecays(Player* human)
+{
+    if (human->m_Alive && human->m_Risk > 10)
+    {
+        human->m_Risk -= human->m_Risk / 20;
+        human->m_Risk -= 1;
+    }
+}
+
+// One living object's rooms act in order. Whether it pings this turn was
+// drawn once for the whole object, ping room or not.
+void RoomsAct(World& world, Object* obj, bool pinging)
+{
+    for (const Room* room : obj->m_Rooms)
+    {
+        switch (room->Type)
+        {
+        case PLAYERLAIR:
+            obj->m_VisibleToPlayer = 1.0f;
+            break;
+        case LOOK:
+            world.Look(obj);
+            break;
+        case FORAGE:
+            world.Forage(obj);
+            break;
+        case ROCK:
+        case BPAPER:
+        case XSCISSORS:
+            world.Attack(obj);
+            break;
+        case PING:
+            if (pinging)
+            {
+                obj->m_VisibleToPlayer = 1.0f;
+                world.SendSpotted(obj);
+                world.Pingas(obj);
+                world.SnoopPingas(obj);
+            }
+            break;
+        case FRIENDPING:
+            if (pinging)
+            {
+                world.FriendSendSpotted(obj);
+                world.Pingas(obj);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (pinging)
+        obj->m_NewKnownEnemies.clear();
+}
+
+// Every object in joining order fades a step; the living ones act. The
+// objects are read from the scans' contiguous copy of the list rather than
+// its scattered nodes; nothing joins during this pass.
+void ObjectsAct(World& world)
+{
+    const std::vector<ScanEntry>& scan = world.GetScan();
+    for (size_t i = 0; i < scan.size(); ++i)
+    {
+        // A long game leaves its objects scattered over the heap: ask for
+        // the fields read first a few objects ahead.
+        if (i + 8 < scan.size())
+        {
+            const Object* ahead = scan[i + 8].m_Object;
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(&ahead->m_VisibleToPlayer);
+            __builtin_prefetch(&ahead->m_Alive);
+        }
+        Object* obj = scan[i].m_Object;
+        obj->m_VisibleToPlayer -= 0.025f;
+        if (obj->m_Alive)
+            RoomsAct(world, obj, rand() % 6 == 1);
+    }
+}
+
+// The text of a side-0 object's timeout: its first ping room says why.
+std::string TimeoutText(const Object* obj)
+{
+    std::string text = obj->m_Name + " ping timeout";
+    for (const Room* room : obj->m_Rooms)
+    {
+        if (room->Type == PING)
+            return text + ", presumed destroyed";
+        if (room->Type == FRIENDPING)
+            return text + ", possible relay disruption";
+    }
+    return text;
+}
+
+// Objects whose visibility ran out fade from view, and faded ones that came
+// back return; only the human hears of its own.
+void VisibilityChanges(const World& world)
+{
+    for (const ScanEntry& entry : world.m_Scan)
+    {
+        Object* obj = entry.m_Object;
+        if (obj->m_Visible && obj->m_VisibleToPlayer <= 0)
+        {
+            obj->m_Visible = false;
+            if (obj->m_PlayerID == 0)
+                glob->event->NewMessage("!p", TimeoutText(obj));
+        }
+        else if (!obj->m_Visible && obj->m_VisibleToPlayer > 0)
+        {
+            obj->m_Visible = true;
+            if (obj->m_PlayerID == 0)
+                glob->event->NewMessage("p", obj->m_Name + " ping returned");
+        }
+    }
+}
+
+// Reported on every turn while it holds; a simultaneous loss and win report
+// the loss first.
+void EndOfGame(const World& world)
+{
+    if (!world.m_Players[0]->m_Alive)
+        glob->event->ItsGameOver(false);
+    bool wonYet = true;
+    for (size_t i = 1; i < world.m_Players.size(); ++i)
+    {
+        if (world.m_Players[i]->m_Alive)
+            wonYet = false;
+    }
+    if (wonYet)
+        glob->event->ItsGameOver(true);
 }
 }
 
-World::World()
+int World::SpawnRisk(const Object* obj)
 {
+    return static_cast<int>(10 * std::pow(static_cast<double>(obj->m_Rooms.size()), 2));
 }
 
 void World::Init()
@@ -145,138 +292,11 @@ int World::GetNoOfBases(int playerID)
 
 void World::Turn()
 {
-    // Computer sides spawn, then their exposure decays.
-    for (size_t i = 1; i < m_Players.size(); ++i)
-    {
-        Player* side = m_Players[i];
-        if (!side->m_Alive)
-            continue;
-        if (Object* spawned = side->AI())
-        {
-            side->m_Risk += SpawnRisk(spawned);
-            AddObject(spawned);
-        }
-        if (side->m_Risk > 10)
-            side->m_Risk -= side->m_Risk / 20;
-    }
-
-    // The human's exposure decays a little faster, down to 10.
-    Player* human = GetHumanPlayer();
-    if (human->m_Alive && human->m_Risk > 10)
-    {
-        human->m_Risk -= human->m_Risk / 20;
-        human->m_Risk -= 1;
-    }
-
-    // The objects in list order, read from the scans' contiguous copy rather
-    // than the list's scattered nodes. Nothing joins during this pass.
-    GetScan();
-    for (size_t i = 0; i < m_Scan.size(); ++i)
-    {
-        // A long game leaves its objects scattered over the heap: ask for
-        // the fields read first a few objects ahead.
-        if (i + 8 < m_Scan.size())
-        {
-            const Object* ahead = m_Scan[i + 8].m_Object;
-            __builtin_prefetch(ahead);
-            __builtin_prefetch(&ahead->m_VisibleToPlayer);
-            __builtin_prefetch(&ahead->m_Alive);
-        }
-        Object* obj = m_Scan[i].m_Object;
-        obj->m_VisibleToPlayer -= 0.025f;
-        if (!obj->m_Alive)
-            continue;
-
-        // Drawn for every living object, ping room or not.
-        const bool pinging = rand() % 6 == 1;
-        for (const Room* room : obj->m_Rooms)
-        {
-            switch (room->Type)
-            {
-            case PLAYERLAIR:
-                obj->m_VisibleToPlayer = 1.0f;
-                break;
-            case LOOK:
-                Look(obj);
-                break;
-            case FORAGE:
-                Forage(obj);
-                break;
-            case ROCK:
-            case BPAPER:
-            case XSCISSORS:
-                Attack(obj);
-                break;
-            case PING:
-                if (pinging)
-                {
-                    obj->m_VisibleToPlayer = 1.0f;
-                    SendSpotted(obj);
-                    Pingas(obj);
-                    SnoopPingas(obj);
-                }
-                break;
-            case FRIENDPING:
-                if (pinging)
-                {
-                    FriendSendSpotted(obj);
-                    Pingas(obj);
-                }
-                break;
-            default:
-                break;
-            }
-        }
-        if (pinging)
-            obj->m_NewKnownEnemies.clear();
-    }
-
-    // Only the human hears about its own objects fading and coming back.
-    for (const ScanEntry& entry : m_Scan)
-    {
-        Object* obj = entry.m_Object;
-        if (obj->m_Visible && obj->m_VisibleToPlayer <= 0)
-        {
-            obj->m_Visible = false;
-            if (obj->m_PlayerID == 0)
-            {
-                std::string text = obj->m_Name + " ping timeout";
-                for (const Room* room : obj->m_Rooms)
-                {
-                    if (room->Type == PING)
-                    {
-                        text += ", presumed destroyed";
-                        break;
-                    }
-                    if (room->Type == FRIENDPING)
-                    {
-                        text += ", possible relay disruption";
-                        break;
-                    }
-                }
-                glob->event->NewMessage("!p", text);
-            }
-        }
-        else if (!obj->m_Visible && obj->m_VisibleToPlayer > 0)
-        {
-            obj->m_Visible = true;
-            if (obj->m_PlayerID == 0)
-                glob->event->NewMessage("p", obj->m_Name + " ping returned");
-        }
-    }
-
-    // Reported on every turn while it holds; a simultaneous loss and win
-    // report the loss first.
-    if (!human->m_Alive)
-        glob->event->ItsGameOver(false);
-    bool wonYet = true;
-    for (size_t i = 1; i < m_Players.size(); ++i)
-    {
-        if (m_Players[i]->m_Alive)
-            wonYet = false;
-    }
-    if (wonYet)
-        glob->event->ItsGameOver(true);
+    ComputersSpawn(*this);
+    HumanRiskDecays(GetHumanPlayer());
+    ObjectsAct(*this);
+    VisibilityChanges(*this);
+    EndOfGame(*this);
 }
 
 void World::Look(Object* looker)

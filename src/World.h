@@ -1,5 +1,4 @@
-#ifndef WORLD_H
-#define WORLD_H
+#pragma once
 
 #include "Object.h"
 #include "Player.h"
@@ -32,8 +31,6 @@ struct EnemyView
 class World
 {
 public:
-    World();
-
     // Fills the forageable kinds; call once, before adding players.
     void Init();
     // Appends obj to the objects in play; the world keeps it for good. Its
@@ -53,6 +50,9 @@ public:
     // One game step: computer spawns and risks, the human's risk, every
     // object's rooms, the visibility messages and the end-of-game check.
     void Turn();
+    // The risk an object adds to its side when it joins the world: ten times
+    // the square of its room count.
+    static int SpawnRisk(const Object* obj);
 
     // What rooms do when their object's turn comes.
     void Look(Object* looker);
@@ -82,5 +82,3 @@ public:
     // for each.
     std::vector<Object*> m_Lairs;
 };
-
-#endif

@@ -33,7 +33,7 @@ bool WorldWindow::Init(World* world)
 const char* WorldWindow::VisibilityClass(float visibility)
 {
     // Strict comparisons from the top: each step is a sixteenth.
-    static const char* const steps[] = {"f", "e", "d", "c", "b", "a", "nine", "eight",
+    static const char* const steps[] = {"f",     "e",   "d",    "c",    "b",     "a",   "nine", "eight",
                                         "seven", "six", "five", "four", "three", "two", "one"};
     for (int i = 0; i < 15; ++i)
     {

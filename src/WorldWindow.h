@@ -1,5 +1,4 @@
-#ifndef WORLDWINDOW_H
-#define WORLDWINDOW_H
+#pragma once
 
 #include <SFGUI/Widgets.hpp>
 
@@ -31,5 +30,3 @@ public:
     sfg::Image::Ptr m_Image;
     World* m_World;
 };
-
-#endif

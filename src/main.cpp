@@ -88,7 +88,8 @@ int main()
                 render.m_RenderWindow.display();
                 if (clock.getElapsedTime().asSeconds() < 0.33f)
                     render.m_RenderWindow.draw(Sprite1);
-                else if (clock.getElapsedTime().asSeconds() < 0.58f && clock.getElapsedTime().asSeconds() > 0.5f)
+                else if (clock.getElapsedTime().asSeconds() < 0.58f &&
+                         clock.getElapsedTime().asSeconds() > 0.5f)
                     render.m_RenderWindow.draw(Sprite1);
                 else if (clock.getElapsedTime().asSeconds() > 1.0f)
                     render.m_RenderWindow.draw(Sprite2);

@@ -1,5 +1,4 @@
-#ifndef MASHTEXTGEN_H
-#define MASHTEXTGEN_H
+#pragma once
 
 #include <string>
 #include <vector>
@@ -24,5 +23,3 @@ public:
     int picker;
     std::vector<std::string> files;
 };
-
-#endif

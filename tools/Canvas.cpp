@@ -53,7 +53,8 @@ const std::map<char, Strokes>& Letters()
         {'N', {{{0, 6}, {0, 0}, {4, 6}, {4, 0}}}},
         {'O', {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
         {'R', {{{0, 6}, {0, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {0, 3}}, {{2, 3}, {4, 6}}}},
-        {'S', {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 2}, {1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}}}},
+        {'S',
+         {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 2}, {1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}}}},
         {'V', {{{0, 0}, {2, 6}, {4, 0}}}},
         {'X', {{{0, 0}, {4, 6}}, {{4, 0}, {0, 6}}}},
     };
@@ -93,21 +94,6 @@ Sdf Polygon(std::vector<sf::Vector2f> points)
         }
         return inside ? -best : best;
     };
-}
-
-Sdf Polyline(std::vector<sf::Vector2f> points, float halfWidth)
-{
-    return [pts = std::move(points), halfWidth](float x, float y) {
-        float best = 1e30f;
-        for (std::size_t i = 1; i < pts.size(); ++i)
-            best = std::min(best, SegmentDistance({x, y}, pts[i - 1], pts[i]));
-        return best - halfWidth;
-    };
-}
-
-Sdf Union(Sdf a, Sdf b)
-{
-    return [=](float x, float y) { return std::min(a(x, y), b(x, y)); };
 }
 
 Sdf Intersect(Sdf a, Sdf b)
@@ -170,49 +156,44 @@ Sdf Lettering(const std::string& text, sf::Vector2f topLeft, float unit, float s
     };
 }
 
+template <class F>
+void Canvas::ForEachPixel(F f)
+{
+    for (unsigned y = 0; y < m_Height; ++y)
+        for (unsigned x = 0; x < m_Width; ++x)
+            f((x + 0.5f) / m_Scale, (y + 0.5f) / m_Scale, m_Pixels[y * m_Width + x]);
+}
+
 Canvas::Canvas(unsigned width, unsigned height, const Paint& background, float scale)
     : m_Width(width), m_Height(height), m_Scale(scale), m_Pixels(static_cast<std::size_t>(width) * height)
 {
-    for (unsigned y = 0; y < height; ++y)
-        for (unsigned x = 0; x < width; ++x)
-            m_Pixels[y * width + x] = background((x + 0.5f) / m_Scale, (y + 0.5f) / m_Scale);
+    ForEachPixel([&](float px, float py, Colour& dst) { dst = background(px, py); });
 }
 
 void Canvas::Fill(const Sdf& shape, const Paint& paint, float opacity)
 {
-    for (unsigned y = 0; y < m_Height; ++y)
-    {
-        for (unsigned x = 0; x < m_Width; ++x)
-        {
-            // Pixel centres in drawing units; the distance back in pixels.
-            const float px = (x + 0.5f) / m_Scale;
-            const float py = (y + 0.5f) / m_Scale;
-            const float coverage = std::clamp(0.5f - shape(px, py) * m_Scale, 0.0f, 1.0f) * opacity;
-            if (coverage <= 0.0f)
-                continue;
-            Colour& dst = m_Pixels[y * m_Width + x];
+    ForEachPixel([&](float px, float py, Colour& dst) {
+        // The distance comes in drawing units; the anti-aliasing wants it in
+        // output pixels.
+        const float coverage = std::clamp(0.5f - shape(px, py) * m_Scale, 0.0f, 1.0f) * opacity;
+        if (coverage > 0.0f)
             dst = MixColour(dst, paint(px, py), coverage);
-        }
-    }
+    });
 }
 
 void Canvas::Fill(const Sdf& shape, Colour colour, float opacity)
 {
-    Fill(shape, [colour](float, float) { return colour; }, opacity);
+    Fill(
+        shape, [colour](float, float) { return colour; }, opacity);
 }
 
 void Canvas::Glow(const Sdf& shape, Colour colour, float radius, float strength)
 {
-    for (unsigned y = 0; y < m_Height; ++y)
-    {
-        for (unsigned x = 0; x < m_Width; ++x)
-        {
-            const float d = std::max(0.0f, shape((x + 0.5f) / m_Scale, (y + 0.5f) / m_Scale));
-            const float k = strength * std::exp(-d / radius);
-            Colour& dst = m_Pixels[y * m_Width + x];
-            dst = {dst.r + colour.r * k, dst.g + colour.g * k, dst.b + colour.b * k};
-        }
-    }
+    ForEachPixel([&](float px, float py, Colour& dst) {
+        const float d = std::max(0.0f, shape(px, py));
+        const float k = strength * std::exp(-d / radius);
+        dst = {dst.r + colour.r * k, dst.g + colour.g * k, dst.b + colour.b * k};
+    });
 }
 
 sf::Image Canvas::ToImage() const

@@ -1,5 +1,4 @@
-#ifndef VONDRELLEX_TOOLS_CANVAS_H
-#define VONDRELLEX_TOOLS_CANVAS_H
+#pragma once
 
 // A small software painter for the splash logos: shapes are signed distance
 // functions (negative inside, in pixels), painted with analytic
@@ -31,8 +30,6 @@ Sdf Circle(float cx, float cy, float r);
 Sdf Ring(float cx, float cy, float r, float halfWidth);
 Sdf Segment(sf::Vector2f a, sf::Vector2f b, float halfWidth);
 Sdf Polygon(std::vector<sf::Vector2f> points); // simple polygon, any winding
-Sdf Polyline(std::vector<sf::Vector2f> points, float halfWidth);
-Sdf Union(Sdf a, Sdf b);
 Sdf Intersect(Sdf a, Sdf b);
 Sdf Subtract(Sdf a, Sdf b);
 Sdf Grow(Sdf a, float by); // outline of width `by` around a shape
@@ -58,10 +55,12 @@ public:
 
     sf::Image ToImage() const;
 
-    unsigned Width() const { return m_Width; }
-    unsigned Height() const { return m_Height; }
-
 private:
+    // Calls `f(px, py, pixel)` for every pixel, with its centre in drawing
+    // units.
+    template <class F>
+    void ForEachPixel(F f);
+
     unsigned m_Width;
     unsigned m_Height;
     float m_Scale;
@@ -69,5 +68,3 @@ private:
 };
 
 } // namespace datagen
-
-#endif

@@ -34,7 +34,8 @@ sf::Image BuildIcon(unsigned size)
     const sf::Image& logo = LargeLogo();
     const float left = (EMBLEM_X - EMBLEM_HALF) * SUPERSAMPLE;
     const float top = (EMBLEM_Y - EMBLEM_HALF) * SUPERSAMPLE;
-    const float step = 2.0f * EMBLEM_HALF * SUPERSAMPLE / static_cast<float>(size); // logo pixels per icon pixel
+    const float step =
+        2.0f * EMBLEM_HALF * SUPERSAMPLE / static_cast<float>(size); // logo pixels per icon pixel
 
     sf::Image icon;
     icon.create(size, size, sf::Color::Transparent);
@@ -51,11 +52,12 @@ sf::Image BuildIcon(unsigned size)
             float total = 0.0f;
             for (auto ly = static_cast<unsigned>(y0); static_cast<float>(ly) < y0 + step; ++ly)
             {
-                const float wy = std::min(static_cast<float>(ly + 1), y0 + step) - std::max(static_cast<float>(ly), y0);
+                const float wy =
+                    std::min(static_cast<float>(ly + 1), y0 + step) - std::max(static_cast<float>(ly), y0);
                 for (auto lx = static_cast<unsigned>(x0); static_cast<float>(lx) < x0 + step; ++lx)
                 {
-                    const float w =
-                        wy * (std::min(static_cast<float>(lx + 1), x0 + step) - std::max(static_cast<float>(lx), x0));
+                    const float w = wy * (std::min(static_cast<float>(lx + 1), x0 + step) -
+                                          std::max(static_cast<float>(lx), x0));
                     const sf::Color c = logo.getPixel(lx, ly);
                     sum[0] += w * c.r;
                     sum[1] += w * c.g;
@@ -68,9 +70,12 @@ sf::Image BuildIcon(unsigned size)
             const float dx = static_cast<float>(x) + 0.5f - centre;
             const float dy = static_cast<float>(y) + 0.5f - centre;
             const float alpha = std::clamp(centre - 0.5f - std::sqrt(dx * dx + dy * dy), 0.0f, 1.0f);
-            auto channel = [&](float v) { return static_cast<sf::Uint8>(std::lround(std::clamp(v / total, 0.0f, 255.0f))); };
-            icon.setPixel(x, y, sf::Color(channel(sum[0]), channel(sum[1]), channel(sum[2]),
-                                          static_cast<sf::Uint8>(std::lround(alpha * 255.0f))));
+            auto channel = [&](float v) {
+                return static_cast<sf::Uint8>(std::lround(std::clamp(v / total, 0.0f, 255.0f)));
+            };
+            icon.setPixel(x, y,
+                          sf::Color(channel(sum[0]), channel(sum[1]), channel(sum[2]),
+                                    static_cast<sf::Uint8>(std::lround(alpha * 255.0f))));
         }
     }
     return icon;

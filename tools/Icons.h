@@ -1,5 +1,4 @@
-#ifndef VONDRELLEX_TOOLS_ICONS_H
-#define VONDRELLEX_TOOLS_ICONS_H
+#pragma once
 
 #include <SFML/Graphics/Image.hpp>
 
@@ -17,5 +16,3 @@ const std::vector<unsigned>& IconSizes();
 sf::Image BuildIcon(unsigned size);
 
 } // namespace datagen
-
-#endif

@@ -58,6 +58,32 @@ std::vector<sf::Vector2f> Flame(float cx, float cy, float width, float height, f
     return pts;
 }
 
+// How a logo's word mark looks: both logos letter their names the same way,
+// each in its own size and colours.
+struct WordMarkStyle
+{
+    float unit;      // a sixth of the letter height
+    float halfWidth; // of the strokes
+    Colour top;      // the gradient down the letters
+    Colour bottom;
+    Colour glow;
+    float glowStrength;
+    // Opacity of a dark band round the strokes, under the glow (0: none).
+    float outline = 0.0f;
+};
+
+// Draws `word` centred on `cx` with the tops of its letters at `top`.
+void DrawWordMark(Canvas& canvas, const std::string& word, float cx, float top, const WordMarkStyle& style)
+{
+    const float spacing = 7.0f;
+    const float left = cx - LetteringWidth(word, style.unit, spacing) * 0.5f;
+    const Sdf text = Lettering(word, {left, top}, style.unit, spacing, style.halfWidth);
+    if (style.outline > 0.0f)
+        canvas.Fill(Grow(text, 1.5f), HexColour(0x000000), style.outline);
+    canvas.Glow(text, style.glow, 4.0f, style.glowStrength);
+    canvas.Fill(text, VerticalGradient(style.top, style.bottom, top, top + 6.0f * style.unit));
+}
+
 } // namespace
 
 sf::Image BuildStudioLogo()
@@ -82,14 +108,16 @@ sf::Image BuildStudioLogo()
     const Sdf outerFlame = Polygon(Flame(cx, cy + 4.0f, 26.0f, 36.0f, 0.18f));
     const Sdf coreFlame = Polygon(Flame(cx + 1.0f, cy + 15.0f, 13.0f, 22.0f, 0.12f));
     canvas.Glow(outerFlame, HexColour(0xc0501a), 7.0f, 0.45f);
-    canvas.Fill(outerFlame, VerticalGradient(HexColour(0xffd070), HexColour(0xd2541c), cy - 30.0f, cy + 40.0f));
+    canvas.Fill(outerFlame,
+                VerticalGradient(HexColour(0xffd070), HexColour(0xd2541c), cy - 30.0f, cy + 40.0f));
     canvas.Fill(coreFlame, VerticalGradient(HexColour(0xfffbe8), HexColour(0xffc25a), cy, cy + 37.0f));
 
     // An anvil line the flame stands on.
     canvas.Fill(Segment({cx - 30.0f, cy + 43.0f}, {cx + 30.0f, cy + 43.0f}, 2.0f), copperLight);
 
     // Sparks.
-    const sf::Vector2f sparks[] = {{cx + 30.0f, cy - 34.0f}, {cx + 40.0f, cy - 22.0f}, {cx - 34.0f, cy - 28.0f}};
+    const sf::Vector2f sparks[] = {
+        {cx + 30.0f, cy - 34.0f}, {cx + 40.0f, cy - 22.0f}, {cx - 34.0f, cy - 28.0f}};
     const float sparkSize[] = {2.2f, 1.5f, 1.7f};
     for (int i = 0; i < 3; ++i)
     {
@@ -99,20 +127,14 @@ sf::Image BuildStudioLogo()
     }
 
     // Word mark.
-    const std::string word = "HEXFORGE";
-    const float unit = 3.2f;
-    const float spacing = 7.0f;
-    const float left = cx - LetteringWidth(word, unit, spacing) * 0.5f;
     const float top = 192.0f;
-    const Sdf text = Lettering(word, {left, top}, unit, spacing, 1.6f);
-    canvas.Glow(text, HexColour(0x5a2a10), 4.0f, 0.4f);
-    canvas.Fill(text, VerticalGradient(copperLight, HexColour(0xc06a34), top, top + 6.0f * unit));
+    DrawWordMark(canvas, "HEXFORGE", cx, top,
+                 {3.2f, 1.6f, copperLight, HexColour(0xc06a34), HexColour(0x5a2a10), 0.4f});
     // A rule under the word that fades out at both ends.
-    canvas.Fill(Segment({cx - 70.0f, top + 31.0f}, {cx + 70.0f, top + 31.0f}, 0.6f),
-                [=](float x, float) {
-                    const float k = 1.0f - std::fabs(x - cx) / 70.0f;
-                    return MixColour(HexColour(0x000000), copperDark, k);
-                });
+    canvas.Fill(Segment({cx - 70.0f, top + 31.0f}, {cx + 70.0f, top + 31.0f}, 0.6f), [=](float x, float) {
+        const float k = 1.0f - std::fabs(x - cx) / 70.0f;
+        return MixColour(HexColour(0x000000), copperDark, k);
+    });
     return canvas.ToImage();
 }
 
@@ -173,10 +195,9 @@ sf::Image BuildGameLogo(float scale)
 
     // The V: two tapering arms meeting at a point, gilded, with a dark rim,
     // a bevel of light along its edges and a faint grid of cells on it.
-    const std::vector<sf::Vector2f> vShape = {{cx - 62.0f, cy - 58.0f}, {cx - 28.0f, cy - 58.0f},
-                                               {cx, cy + 22.0f},          {cx + 28.0f, cy - 58.0f},
-                                               {cx + 62.0f, cy - 58.0f},  {cx + 12.0f, cy + 70.0f},
-                                               {cx - 12.0f, cy + 70.0f}};
+    const std::vector<sf::Vector2f> vShape = {
+        {cx - 62.0f, cy - 58.0f}, {cx - 28.0f, cy - 58.0f}, {cx, cy + 22.0f},        {cx + 28.0f, cy - 58.0f},
+        {cx + 62.0f, cy - 58.0f}, {cx + 12.0f, cy + 70.0f}, {cx - 12.0f, cy + 70.0f}};
     const Sdf v = Polygon(vShape);
     canvas.Glow(v, HexColour(0x6a4a10), 10.0f, 0.35f);
     canvas.Fill(Grow(v, 3.0f), HexColour(0x120a02));
@@ -202,15 +223,8 @@ sf::Image BuildGameLogo(float scale)
     });
 
     // Word mark.
-    const std::string word = "VONDRELLEX";
-    const float unit = 3.3f;
-    const float spacing = 7.0f;
-    const float left = cx - LetteringWidth(word, unit, spacing) * 0.5f;
-    const float top = 210.0f;
-    const Sdf text = Lettering(word, {left, top}, unit, spacing, 1.7f);
-    canvas.Fill(Grow(text, 1.5f), HexColour(0x000000), 0.8f);
-    canvas.Glow(text, HexColour(0x4a3a14), 4.0f, 0.35f);
-    canvas.Fill(text, VerticalGradient(HexColour(0xf8e6b0), HexColour(0xc89a48), top, top + 6.0f * unit));
+    DrawWordMark(canvas, "VONDRELLEX", cx, 210.0f,
+                 {3.3f, 1.7f, HexColour(0xf8e6b0), HexColour(0xc89a48), HexColour(0x4a3a14), 0.35f, 0.8f});
     return canvas.ToImage();
 }
 

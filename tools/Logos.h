@@ -1,5 +1,4 @@
-#ifndef VONDRELLEX_TOOLS_LOGOS_H
-#define VONDRELLEX_TOOLS_LOGOS_H
+#pragma once
 
 #include <SFML/Graphics/Image.hpp>
 
@@ -22,5 +21,3 @@ const float EMBLEM_Y = 106.0f;
 const float EMBLEM_HALF = 102.0f;
 
 } // namespace datagen
-
-#endif

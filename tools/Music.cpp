@@ -33,6 +33,36 @@ struct Loop
     }
 };
 
+// One frame of a stereo signal.
+struct Frame
+{
+    float left, right;
+};
+
+// Runs a process that carries state from frame to frame (a filter, a delay
+// line, a reverberator) twice round the loop and keeps only the second pass:
+// started from silence, the first pass has nothing yet of what the end of
+// the loop leaves ringing; the second starts from that state, so the result
+// repeats seamlessly. `step(i)` takes frame i and returns the output.
+template <class Step>
+Loop SecondPass(Step step)
+{
+    Loop out;
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
+        {
+            const Frame f = step(i);
+            if (pass == 1)
+            {
+                out.left[i] = f.left;
+                out.right[i] = f.right;
+            }
+        }
+    }
+    return out;
+}
+
 double MidiToHz(int note)
 {
     return 440.0 * std::pow(2.0, (note - 69) / 12.0);
@@ -102,8 +132,10 @@ void AddPads(Loop& out)
                 // Two slightly detuned voices, one each side.
                 const double detune = std::pow(2.0, (v == 0 ? -5.0 : 5.0) / 1200.0);
                 const double phase = Hash01(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(n),
-                                            static_cast<std::uint32_t>(v)) * TAU;
-                const double pan = v == 0 ? 0.3 - 0.04 * static_cast<double>(n) : 0.7 + 0.04 * static_cast<double>(n);
+                                            static_cast<std::uint32_t>(v)) *
+                                     TAU;
+                const double pan =
+                    v == 0 ? 0.3 - 0.04 * static_cast<double>(n) : 0.7 + 0.04 * static_cast<double>(n);
                 Render(out, start, chordLength + 2.5, pan, [=](double t) {
                     // Overtones swell and fade over the chord like a slow filter.
                     const double bright = 0.45 + 0.35 * std::sin(TAU * t / (2.0 * chordLength));
@@ -167,19 +199,21 @@ void AddMelody(Loop& out)
         int midi;
         double beat, length;
     };
-    const Note phrase[] = {{76, 0, 3},  {74, 3, 1},  {72, 4, 2},  {71, 6, 2},  {69, 8, 3},  {72, 11, 1},
-                           {74, 12, 4}, {77, 16, 3}, {76, 19, 1}, {72, 20, 4}, {71, 24, 3}, {68, 27, 1},
-                           {71, 28, 2}, {76, 30, 2}};
+    const Note phrase[] = {{76, 0, 3},  {74, 3, 1},  {72, 4, 2},  {71, 6, 2},  {69, 8, 3},
+                           {72, 11, 1}, {74, 12, 4}, {77, 16, 3}, {76, 19, 1}, {72, 20, 4},
+                           {71, 24, 3}, {68, 27, 1}, {71, 28, 2}, {76, 30, 2}};
     const double origin = 8.0 * BAR;
     for (const Note& n : phrase)
     {
         const double f = MidiToHz(n.midi);
         const double length = n.length * BEAT;
         Render(out, origin + n.beat * BEAT, length + 0.5, 0.55, [=](double t) {
-            const double vibrato = 1.0 + 0.004 * SmoothStep(0.2f, 0.8f, static_cast<float>(t)) * std::sin(TAU * 5.0 * t);
+            const double vibrato =
+                1.0 + 0.004 * SmoothStep(0.2f, 0.8f, static_cast<float>(t)) * std::sin(TAU * 5.0 * t);
             const double phase = TAU * f * vibrato * t;
             const double env = Envelope(t, length - 0.05, 0.09, 0.45);
-            return 0.075 * env * (std::sin(phase) + 0.3 * std::sin(3.0 * phase) + 0.1 * std::sin(2.0 * phase));
+            return 0.075 * env *
+                   (std::sin(phase) + 0.3 * std::sin(3.0 * phase) + 0.1 * std::sin(2.0 * phase));
         });
     }
 }
@@ -190,51 +224,37 @@ void AddAir(Loop& out)
     float l = 0.0f;
     float r = 0.0f;
     const float k = 0.08f;
-    // Two passes so the filter state at the start is the one at the end.
-    for (int pass = 0; pass < 2; ++pass)
+    const Loop air = SecondPass([&](std::size_t i) {
+        const auto u = static_cast<std::uint32_t>(i);
+        l += k * (Hash01(u, 5, 91) * 2.0f - 1.0f - l);
+        r += k * (Hash01(u, 6, 91) * 2.0f - 1.0f - r);
+        const double t = static_cast<double>(i) / RATE;
+        const auto swell = static_cast<float>(0.5 + 0.5 * std::sin(TAU * t / 30.0));
+        return Frame{0.05f * swell * l, 0.05f * swell * r};
+    });
+    for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
     {
-        for (long i = 0; i < FRAMES; ++i)
-        {
-            const auto u = static_cast<std::uint32_t>(i);
-            l += k * (Hash01(u, 5, 91) * 2.0f - 1.0f - l);
-            r += k * (Hash01(u, 6, 91) * 2.0f - 1.0f - r);
-            if (pass == 1)
-            {
-                const double t = static_cast<double>(i) / RATE;
-                const auto swell = static_cast<float>(0.5 + 0.5 * std::sin(TAU * t / 30.0));
-                out.Add(i, 0.05f * swell * l, 0.05f * swell * r);
-            }
-        }
+        out.left[i] += air.left[i];
+        out.right[i] += air.right[i];
     }
 }
 
-// Ping-pong echo. Run twice round the loop so the echoes of the end land at
-// the start and the result repeats seamlessly.
+// Ping-pong echo, round the loop so the echoes of the end land at the start.
 Loop Echo(const Loop& in, double delaySeconds, float feedback)
 {
     const auto delay = static_cast<std::size_t>(std::lround(delaySeconds * RATE));
     std::vector<float> lineL(delay, 0.0f);
     std::vector<float> lineR(delay, 0.0f);
-    Loop out;
     std::size_t pos = 0;
-    for (int pass = 0; pass < 2; ++pass)
-    {
-        for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
-        {
-            const float dl = lineL[pos];
-            const float dr = lineR[pos];
-            // Left feeds right and right feeds left.
-            lineL[pos] = in.left[i] + feedback * dr;
-            lineR[pos] = feedback * dl;
-            pos = (pos + 1) % delay;
-            if (pass == 1)
-            {
-                out.left[i] = dl;
-                out.right[i] = dr;
-            }
-        }
-    }
-    return out;
+    return SecondPass([&](std::size_t i) {
+        const float dl = lineL[pos];
+        const float dr = lineR[pos];
+        // Left feeds right and right feeds left.
+        lineL[pos] = in.left[i] + feedback * dr;
+        lineR[pos] = feedback * dl;
+        pos = (pos + 1) % delay;
+        return Frame{dl, dr};
+    });
 }
 
 // A small Schroeder reverberator: parallel damped combs into two all-passes.
@@ -248,7 +268,8 @@ public:
             m_Combs.push_back({std::vector<float>(static_cast<std::size_t>(c + spread), 0.0f), 0, 0.0f});
         const int passes[] = {347, 113};
         for (int a : passes)
-            m_AllPasses.push_back({std::vector<float>(static_cast<std::size_t>(a + spread / 3), 0.0f), 0, 0.0f});
+            m_AllPasses.push_back(
+                {std::vector<float>(static_cast<std::size_t>(a + spread / 3), 0.0f), 0, 0.0f});
     }
 
     float Process(float x)
@@ -289,21 +310,9 @@ Loop Reverberate(const Loop& in)
 {
     Reverb left(0);
     Reverb right(23);
-    Loop out;
-    for (int pass = 0; pass < 2; ++pass)
-    {
-        for (std::size_t i = 0; i < static_cast<std::size_t>(FRAMES); ++i)
-        {
-            const float l = left.Process(in.left[i]);
-            const float r = right.Process(in.right[i]);
-            if (pass == 1)
-            {
-                out.left[i] = l;
-                out.right[i] = r;
-            }
-        }
-    }
-    return out;
+    return SecondPass([&](std::size_t i) {
+        return Frame{left.Process(in.left[i]), right.Process(in.right[i])};
+    });
 }
 
 } // namespace

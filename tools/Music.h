@@ -1,5 +1,4 @@
-#ifndef VONDRELLEX_TOOLS_MUSIC_H
-#define VONDRELLEX_TOOLS_MUSIC_H
+#pragma once
 
 #include <SFML/Config.hpp>
 
@@ -20,5 +19,3 @@ const unsigned MUSIC_FRAMES = MUSIC_RATE * MUSIC_SECONDS;
 std::vector<sf::Int16> SynthesiseMusic();
 
 } // namespace datagen
-
-#endif

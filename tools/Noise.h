@@ -1,5 +1,4 @@
-#ifndef VONDRELLEX_TOOLS_NOISE_H
-#define VONDRELLEX_TOOLS_NOISE_H
+#pragma once
 
 // Deterministic pseudo-random helpers for the data generators. Everything is
 // derived from integer hashes of coordinates and fixed seeds, so the committed
@@ -74,5 +73,3 @@ inline float Fbm(float x, float y, std::uint32_t seed, int octaves = 4)
 }
 
 } // namespace datagen
-
-#endif

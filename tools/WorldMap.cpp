@@ -126,9 +126,9 @@ Rgb LandColour(float elevation, float toSea, bool west)
 {
     // Muted and dark: the labels of the objects are always drawn on land,
     // so the relief must stay well below their brightness.
-    static const std::vector<std::pair<float, Rgb>> ramp = {
-        {0.00f, Hex(0x223a24)}, {0.30f, Hex(0x2c4629)}, {0.52f, Hex(0x3c4a2c)},
-        {0.68f, Hex(0x4a4630)}, {0.84f, Hex(0x564f40)}, {1.00f, Hex(0x6c665a)}};
+    static const std::vector<std::pair<float, Rgb>> ramp = {{0.00f, Hex(0x223a24)}, {0.30f, Hex(0x2c4629)},
+                                                            {0.52f, Hex(0x3c4a2c)}, {0.68f, Hex(0x4a4630)},
+                                                            {0.84f, Hex(0x564f40)}, {1.00f, Hex(0x6c665a)}};
     Rgb c = Ramp(ramp, elevation);
     // The western continent is a little drier, the eastern a little greener.
     c = west ? Mix(c, Hex(0x7a6a44), 0.12f) : Mix(c, Hex(0x2f5a3a), 0.10f);
@@ -156,13 +156,19 @@ void Separate(Rgb& c, bool land)
     low = std::round(low);
 }
 
-} // namespace
-
-sf::Image BuildWorldMap()
+// Which pixels are land, and which of those are on the western continent;
+// one entry a pixel, row by row.
+struct LandMask
 {
-    // Which pixels are land is decided by the game's own placement rule.
-    std::vector<char> land(static_cast<std::size_t>(W) * H, 0);
-    std::vector<char> west(land.size(), 0);
+    std::vector<char> land;
+    std::vector<char> west;
+};
+
+// Which pixels are land is decided by the game's own placement rule.
+LandMask FindLand()
+{
+    LandMask mask{std::vector<char>(static_cast<std::size_t>(W) * H, 0),
+                  std::vector<char>(static_cast<std::size_t>(W) * H, 0)};
     Object probe;
     for (int y = 0; y < H; ++y)
     {
@@ -171,23 +177,24 @@ sf::Image BuildWorldMap()
             const sf::Vector2f p(static_cast<float>(x), static_cast<float>(y));
             if (!probe.TryPosition(p))
                 continue;
-            land[y * W + x] = 1;
-            // The first ten rectangles are the western continent.
+            mask.land[y * W + x] = 1;
             for (int r = 0; r < NOOFLANDRECTS; ++r)
             {
                 if (LandRects[r].contains(p.x - 10.0f, p.y - 10.0f))
                 {
-                    west[y * W + x] = r < 10;
+                    mask.west[y * W + x] = r < NOOFWESTERNLANDRECTS;
                     break;
                 }
             }
         }
     }
+    return mask;
+}
 
-    const std::vector<float> coast = CoastDistance(land);
-
-    // Elevation rises inland, broken up by noise, so the blocky continents
-    // get hills and valleys inside their straight coasts.
+// Elevation rises inland, broken up by noise, so the blocky continents get
+// hills and valleys inside their straight coasts; 0 at sea.
+std::vector<float> Elevation(const std::vector<char>& land, const std::vector<float>& coast)
+{
     std::vector<float> elevation(land.size(), 0.0f);
     for (int y = 0; y < H; ++y)
     {
@@ -205,6 +212,50 @@ sf::Image BuildWorldMap()
             elevation[y * W + x] = std::clamp(e, 0.0f, 1.0f);
         }
     }
+    return elevation;
+}
+
+// Hill shading lit from the top left: the factor that brightens or darkens
+// the land at (x, y) by the slope of the elevation there.
+float HillShade(const std::vector<float>& elevation, int x, int y)
+{
+    auto at = [&](int xx, int yy) {
+        xx = std::clamp(xx, 0, W - 1);
+        yy = std::clamp(yy, 0, H - 1);
+        return elevation[static_cast<std::size_t>(yy) * W + xx];
+    };
+    const float slope = (at(x + 1, y) - at(x - 1, y)) + (at(x, y + 1) - at(x, y - 1));
+    return std::clamp(1.0f + 1.6f * slope, 0.75f, 1.18f);
+}
+
+// A faint graticule; dotted on land so it does not fight the relief.
+Rgb Graticule(Rgb c, int x, int y, bool isLand)
+{
+    const bool gridLine = (x % GRIDSTEP == 0 && x > 0) || (y % GRIDSTEP == 0 && y > 0);
+    if (!gridLine)
+        return c;
+    if (!isLand)
+        return {c.r + 5.0f, c.g + 9.0f, c.b + 14.0f};
+    if ((x + y) % 2 == 0)
+        return Scale(c, 0.86f);
+    return c;
+}
+
+// Darkens the picture towards the corners.
+Rgb Vignette(Rgb c, int x, int y)
+{
+    const float u = (static_cast<float>(x) / W - 0.5f) * 2.0f;
+    const float v = (static_cast<float>(y) / H - 0.5f) * 2.0f;
+    return Scale(c, 1.0f - 0.22f * SmoothStep(0.4f, 2.0f, u * u + v * v));
+}
+
+} // namespace
+
+sf::Image BuildWorldMap()
+{
+    const LandMask mask = FindLand();
+    const std::vector<float> coast = CoastDistance(mask.land);
+    const std::vector<float> elevation = Elevation(mask.land, coast);
 
     sf::Image image;
     image.create(WORLDMAP_WIDTH, WORLDMAP_HEIGHT, sf::Color::Black);
@@ -213,40 +264,12 @@ sf::Image BuildWorldMap()
         for (int x = 0; x < W; ++x)
         {
             const std::size_t i = static_cast<std::size_t>(y) * W + x;
-            const bool isLand = land[i] != 0;
-            Rgb c;
-            if (isLand)
-            {
-                // Hill shading lit from the top left.
-                auto at = [&](int xx, int yy) {
-                    xx = std::clamp(xx, 0, W - 1);
-                    yy = std::clamp(yy, 0, H - 1);
-                    return elevation[static_cast<std::size_t>(yy) * W + xx];
-                };
-                const float slope = (at(x + 1, y) - at(x - 1, y)) + (at(x, y + 1) - at(x, y - 1));
-                const float shade = std::clamp(1.0f + 1.6f * slope, 0.75f, 1.18f);
-                c = Scale(LandColour(elevation[i], coast[i], west[i] != 0), shade);
-            }
-            else
-            {
-                c = SeaColour(x, y, coast[i]);
-            }
-
-            // A faint graticule; dotted on land so it does not fight the relief.
-            const bool gridLine = (x % GRIDSTEP == 0 && x > 0) || (y % GRIDSTEP == 0 && y > 0);
-            if (gridLine)
-            {
-                if (!isLand)
-                    c = {c.r + 5.0f, c.g + 9.0f, c.b + 14.0f};
-                else if ((x + y) % 2 == 0)
-                    c = Scale(c, 0.86f);
-            }
-
-            // Vignette towards the corners.
-            const float u = (static_cast<float>(x) / W - 0.5f) * 2.0f;
-            const float v = (static_cast<float>(y) / H - 0.5f) * 2.0f;
-            c = Scale(c, 1.0f - 0.22f * SmoothStep(0.4f, 2.0f, u * u + v * v));
-
+            const bool isLand = mask.land[i] != 0;
+            Rgb c = isLand ? Scale(LandColour(elevation[i], coast[i], mask.west[i] != 0),
+                                   HillShade(elevation, x, y))
+                           : SeaColour(x, y, coast[i]);
+            c = Graticule(c, x, y, isLand);
+            c = Vignette(c, x, y);
             Separate(c, isLand);
             image.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y),
                            sf::Color(Channel(c.r), Channel(c.g), Channel(c.b)));

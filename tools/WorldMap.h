@@ -1,5 +1,4 @@
-#ifndef VONDRELLEX_TOOLS_WORLDMAP_H
-#define VONDRELLEX_TOOLS_WORLDMAP_H
+#pragma once
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Image.hpp>
@@ -27,5 +26,3 @@ inline bool IsLandColour(sf::Color c)
 sf::Image BuildWorldMap();
 
 } // namespace datagen
-
-#endif

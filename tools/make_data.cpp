@@ -12,8 +12,10 @@
 
 #include <SFML/Audio/OutputSoundFile.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -39,14 +41,17 @@ bool MakeWorldMap(const std::string& dir)
 
 bool MakeLogos(const std::string& dir)
 {
-    return Save(datagen::BuildStudioLogo(), dir + "/logo1.png") && Save(datagen::BuildGameLogo(), dir + "/logo.png");
+    return Save(datagen::BuildStudioLogo(), dir + "/logo1.png") &&
+           Save(datagen::BuildGameLogo(), dir + "/logo.png");
 }
 
 bool MakeIcons(const std::string& dir)
 {
     bool ok = true;
     for (unsigned size : datagen::IconSizes())
-        ok = Save(datagen::BuildIcon(size), dir + "/packaging/icons/vondrellex-" + std::to_string(size) + ".png") && ok;
+        ok = Save(datagen::BuildIcon(size),
+                  dir + "/packaging/icons/vondrellex-" + std::to_string(size) + ".png") &&
+             ok;
     return ok;
 }
 
@@ -68,6 +73,15 @@ bool MakeMusic(const std::string& dir)
     return true;
 }
 
+// The kinds of file, by the word that picks them, in the order they are made.
+struct Kind
+{
+    const char* name;
+    bool (*make)(const std::string& dir);
+};
+const Kind KINDS[] = {
+    {"worldmap", MakeWorldMap}, {"logos", MakeLogos}, {"music", MakeMusic}, {"icons", MakeIcons}};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -82,7 +96,8 @@ int main(int argc, char** argv)
     const bool all = wanted.empty();
     for (const std::string& w : wanted)
     {
-        if (w != "worldmap" && w != "logos" && w != "music" && w != "icons")
+        if (std::none_of(std::begin(KINDS), std::end(KINDS),
+                         [&](const Kind& kind) { return w == kind.name; }))
         {
             std::fprintf(stderr, "unknown data file kind: %s\n", w.c_str());
             return 2;
@@ -90,13 +105,10 @@ int main(int argc, char** argv)
     }
 
     bool ok = true;
-    if (all || wanted.count("worldmap"))
-        ok = MakeWorldMap(dir) && ok;
-    if (all || wanted.count("logos"))
-        ok = MakeLogos(dir) && ok;
-    if (all || wanted.count("music"))
-        ok = MakeMusic(dir) && ok;
-    if (all || wanted.count("icons"))
-        ok = MakeIcons(dir) && ok;
+    for (const Kind& kind : KINDS)
+    {
+        if (all || wanted.count(kind.name))
+            ok = kind.make(dir) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -59,9 +59,9 @@ Game& TheGame()
     {
         RoomType type;
         int x, y;
-    } rooms[] = {{PLAYERBASE, 20, 12}, {ROCK, 0, 0},    {XSCISSORS, 14, 0}, {PING, 28, 0},
-                 {LOOK, 39, 0},        {FORAGE, 0, 9},  {LOOK, 7, 9},       {BPAPER, 28, 6},
-                 {SNOOP, 41, 7},       {FORAGE, 41, 13}, {LOOK, 13, 12},    {DECOY, 30, 13}};
+    } rooms[] = {{PLAYERBASE, 20, 12}, {ROCK, 0, 0},     {XSCISSORS, 14, 0}, {PING, 28, 0},
+                 {LOOK, 39, 0},        {FORAGE, 0, 9},   {LOOK, 7, 9},       {BPAPER, 28, 6},
+                 {SNOOP, 41, 7},       {FORAGE, 41, 13}, {LOOK, 13, 12},     {DECOY, 30, 13}};
     for (const auto& r : rooms)
         ins.Place(r.type, r.x, r.y);
     game.render->Loop();
@@ -139,7 +139,8 @@ int main(int argc, char** argv)
     }
     // The theme is read by relative path, from the top of the source tree.
     if (chdir(VONDRELLEX_DATA_TOP) != 0)
-        std::fprintf(stderr, "bench_designer: cannot enter %s; running without the theme\n", VONDRELLEX_DATA_TOP);
+        std::fprintf(stderr, "bench_designer: cannot enter %s; running without the theme\n",
+                     VONDRELLEX_DATA_TOP);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

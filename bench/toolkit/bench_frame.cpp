@@ -56,7 +56,7 @@ void PutLabels(Scene& scene) {
 		auto label = sfg::Label::Create(LabelText(scene.turn, i));
 		label->SetClass(g_classes[(i + scene.turn) % 5]);
 		scene.fixed->Put(label, sf::Vector2f(static_cast<float>((i * 37 + scene.turn * 11) % 560),
-		                                     static_cast<float>((i * 53) % 380)));
+											 static_cast<float>((i * 53) % 380)));
 		scene.labels.push_back(label);
 	}
 }
@@ -158,13 +158,13 @@ struct Floor {
 
 void AddQuad(sf::VertexArray& array, sf::FloatRect rect, sf::Color color, sf::FloatRect texture = sf::FloatRect()) {
 	const sf::Vector2f corners[4] = {{rect.left, rect.top},
-	                                 {rect.left + rect.width, rect.top},
-	                                 {rect.left, rect.top + rect.height},
-	                                 {rect.left + rect.width, rect.top + rect.height}};
+									 {rect.left + rect.width, rect.top},
+									 {rect.left, rect.top + rect.height},
+									 {rect.left + rect.width, rect.top + rect.height}};
 	const sf::Vector2f uv[4] = {{texture.left, texture.top},
-	                            {texture.left + texture.width, texture.top},
-	                            {texture.left, texture.top + texture.height},
-	                            {texture.left + texture.width, texture.top + texture.height}};
+								{texture.left + texture.width, texture.top},
+								{texture.left, texture.top + texture.height},
+								{texture.left + texture.width, texture.top + texture.height}};
 	for(int index : {0, 1, 2, 2, 1, 3}) {
 		array.append(sf::Vertex(corners[index], color, uv[index]));
 	}
@@ -176,9 +176,9 @@ void AddBox(sf::VertexArray& array, sf::FloatRect rect, sf::Color color) {
 	AddQuad(array, sf::FloatRect(rect.left, rect.top, rect.width, 1.f), sf::Color(100, 100, 100));
 	AddQuad(array, sf::FloatRect(rect.left, rect.top + 1.f, 1.f, rect.height - 1.f), sf::Color(100, 100, 100));
 	AddQuad(array, sf::FloatRect(rect.left + 1.f, rect.top + rect.height - 1.f, rect.width - 1.f, 1.f),
-	        sf::Color(40, 40, 40));
+			sf::Color(40, 40, 40));
 	AddQuad(array, sf::FloatRect(rect.left + rect.width - 1.f, rect.top + 1.f, 1.f, rect.height - 2.f),
-	        sf::Color(40, 40, 40));
+			sf::Color(40, 40, 40));
 }
 
 void AddText(Floor& floor, const sf::Font& font, const std::string& text, sf::Vector2f origin, sf::Color color) {
@@ -193,9 +193,9 @@ void AddText(Floor& floor, const sf::Font& font, const std::string& text, sf::Ve
 		const sf::Glyph& glyph = font.getGlyph(static_cast<unsigned char>(c == '\t' ? ' ' : c), 12, false);
 		if(c != ' ' && c != '\t') {
 			AddQuad(floor.glyphs,
-			        sf::FloatRect(pen + glyph.bounds.left, baseline + glyph.bounds.top, glyph.bounds.width,
-			                      glyph.bounds.height),
-			        color, sf::FloatRect(glyph.textureRect));
+					sf::FloatRect(pen + glyph.bounds.left, baseline + glyph.bounds.top, glyph.bounds.width,
+								  glyph.bounds.height),
+					color, sf::FloatRect(glyph.textureRect));
 		}
 		pen += glyph.advance;
 	}
@@ -231,7 +231,7 @@ Floor& TheFloor(Scene& s) {
 			const sf::FloatRect& a = widget->GetAllocation();
 			AddBox(f.quads, sf::FloatRect(at.x, at.y, a.width, a.height), sf::Color(85, 87, 82));
 			AddText(f, font, std::static_pointer_cast<sfg::Button>(widget)->GetLabel().toAnsiString(),
-			        at + sf::Vector2f(5.f, 5.f), sf::Color::White);
+					at + sf::Vector2f(5.f, 5.f), sf::Color::White);
 		}
 	}
 	// The console's text, all of it, as the toolkit draws it (clipped by the GPU).
@@ -241,7 +241,7 @@ Floor& TheFloor(Scene& s) {
 	f.picture.loadFromImage(s.picture->GetImage());
 	const sf::Vector2f picture_at = s.picture->GetAbsolutePosition();
 	AddQuad(f.pictures, sf::FloatRect(picture_at, sf::Vector2f(600.f, 400.f)), sf::Color::White,
-	        sf::FloatRect(0.f, 0.f, 600.f, 400.f));
+			sf::FloatRect(0.f, 0.f, 600.f, 400.f));
 	return f;
 }
 
@@ -356,7 +356,7 @@ void BM_ReplaceLabels(benchmark::State& state) {
 			auto label = sfg::Label::Create(LabelText(s.turn, i));
 			label->SetClass(g_classes[(i + s.turn) % 5]);
 			s.fixed->Put(label, sf::Vector2f(static_cast<float>((i * 37 + s.turn * 11) % 560),
-			                                 static_cast<float>((i * 53) % 380)));
+											 static_cast<float>((i * 53) % 380)));
 			s.labels.push_back(label);
 		}
 	};

@@ -75,11 +75,21 @@ std::string NonMatchingRules(int count) {
 	for(int i = 0; i < count; ++i) {
 		const std::string n = std::to_string(i);
 		switch(i % 5) {
-			case 0: rules += "Label.gone" + n + " { Color: #102030; }\n"; break;
-			case 1: rules += "#cell" + n + " { Padding: 2; }\n"; break;
-			case 2: rules += "Widget" + n + " { Gap: 3; }\n"; break;
-			case 3: rules += "Window.rogue Table > Button.lit" + n + " { FontSize: 11; }\n"; break;
-			default: rules += "Button.available#cell" + n + " { BackgroundColor: #203040; }\n"; break;
+			case 0:
+				rules += "Label.gone" + n + " { Color: #102030; }\n";
+				break;
+			case 1:
+				rules += "#cell" + n + " { Padding: 2; }\n";
+				break;
+			case 2:
+				rules += "Widget" + n + " { Gap: 3; }\n";
+				break;
+			case 3:
+				rules += "Window.rogue Table > Button.lit" + n + " { FontSize: 11; }\n";
+				break;
+			default:
+				rules += "Button.available#cell" + n + " { BackgroundColor: #203040; }\n";
+				break;
 		}
 	}
 	return rules;

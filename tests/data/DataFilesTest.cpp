@@ -35,9 +35,11 @@ TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
         {
             const sf::Color c = map.getPixel(x, y);
             const bool mayStand = probe.TryPosition(sf::Vector2f(x, y));
-            if (((mayStand ? c.g - c.b : c.b - c.g) < datagen::LANDCOLOUR_MARGIN || c.a != 255) && ++bad <= 10)
-                ADD_FAILURE() << "(" << x << ", " << y << ") is " << (mayStand ? "land" : "water") << " but painted "
-                              << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a);
+            if (((mayStand ? c.g - c.b : c.b - c.g) < datagen::LANDCOLOUR_MARGIN || c.a != 255) &&
+                ++bad <= 10)
+                ADD_FAILURE() << "(" << x << ", " << y << ") is " << (mayStand ? "land" : "water")
+                              << " but painted " << int(c.r) << "," << int(c.g) << "," << int(c.b) << ","
+                              << int(c.a);
         }
     }
     EXPECT_EQ(bad, 0);

@@ -23,8 +23,8 @@ TEST_F(ThemeFile, ParsesWithoutASingleBadRule)
 TEST_F(ThemeFile, MapLabelsFadeStepByStepFromFreshToFaint)
 {
     int previousAlpha = -1, previousBrightness = -1;
-    for (const char* step : {"zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "a",
-                             "b", "c", "d", "e", "f"})
+    for (const char* step : {"zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine",
+                             "a", "b", "c", "d", "e", "f"})
     {
         auto label = sfg::Label::Create("lp12");
         label->SetClass(step);

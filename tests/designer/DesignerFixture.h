@@ -1,5 +1,4 @@
-#ifndef DESIGNERFIXTURE_H
-#define DESIGNERFIXTURE_H
+#pragma once
 
 #include "GameFixture.h"
 #include "RogueWindowInspector.h"
@@ -38,7 +37,8 @@ protected:
     {
         EXPECT_EQ(Turns(), b.turns + 1);
         EXPECT_EQ(world->GetHumanPlayer()->m_Risk, -1000 + 10 * static_cast<int>(rooms * rooms));
-        const bool came = world->m_Objects.size() > b.objects && notificationBar->buttons.size() > b.notifications;
+        const bool came =
+            world->m_Objects.size() > b.objects && notificationBar->buttons.size() > b.notifications;
         EXPECT_TRUE(came) << "nothing joined the world or was announced";
         if (!came)
             return nullptr;
@@ -48,7 +48,8 @@ protected:
         EXPECT_EQ(obj->m_Rooms.size(), rooms);
         EXPECT_EQ(obj->m_Name.rfind(type, 0), 0u) << obj->m_Name;
         EXPECT_EQ(Text(notificationBar->buttons[b.notifications]), "c" + type);
-        EXPECT_EQ(notificationBar->buttons[b.notifications]->m_NoteString, "New object created: " + obj->m_Name + ".");
+        EXPECT_EQ(notificationBar->buttons[b.notifications]->m_NoteString,
+                  "New object created: " + obj->m_Name + ".");
         return obj;
     }
 
@@ -75,8 +76,9 @@ protected:
     // made).
     void ExpectPicture(const Rooms& rooms, const Picture& expected)
     {
-        Designer().Permutation() = {16, 6,  10, 4,  13, 9,  36, 33, 37, 31, 32, 21, 26, 5,  17, 24, 20, 19, 35, 3,
-                                    18, 23, 30, 39, 25, 38, 7,  0,  8,  14, 22, 11, 27, 12, 2,  15, 1,  34, 28, 29};
+        Designer().Permutation() = {16, 6,  10, 4,  13, 9,  36, 33, 37, 31, 32, 21, 26, 5,
+                                    17, 24, 20, 19, 35, 3,  18, 23, 30, 39, 25, 38, 7,  0,
+                                    8,  14, 22, 11, 27, 12, 2,  15, 1,  34, 28, 29};
         rogueWindow->Clear();
         EXPECT_EQ(Designer().Picture(), Picture(18, std::string(46, ' ')));
         for (const auto& [type, x, y] : rooms)
@@ -95,5 +97,3 @@ protected:
         return types;
     }
 };
-
-#endif

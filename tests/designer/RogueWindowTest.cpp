@@ -12,25 +12,25 @@ TEST_F(DesignerFixture, FourRoomsGiveFourCorridors)
 {
     ExpectPicture({{PLAYERBASE, 20, 6}, {LOOK, 1, 1}, {FORAGE, 36, 1}, {LOOK, 2, 12}},
                   {
-        "                                              ",
-        " -----                              -----     ",
-        " |...|                              |...|     ",
-        " |.l.|##############################|.f.|     ",
-        " |...|               #       #      |...|     ",
-        " -----               #       #      -----     ",
-        "     #              -----    #                ",
-        "     #              |...|    #                ",
-        "   #################|.@.|#####                ",
-        "   # #              |...|                     ",
-        "   # #              -----                     ",
-        "   # #                                        ",
-        "  -----                                       ",
-        "  |...|                                       ",
-        "  |.l.|                                       ",
-        "  |...|                                       ",
-        "  -----                                       ",
-        "                                              ",
-    });
+                      "                                              ",
+                      " -----                              -----     ",
+                      " |...|                              |...|     ",
+                      " |.l.|##############################|.f.|     ",
+                      " |...|               #       #      |...|     ",
+                      " -----               #       #      -----     ",
+                      "     #              -----    #                ",
+                      "     #              |...|    #                ",
+                      "   #################|.@.|#####                ",
+                      "   # #              |...|                     ",
+                      "   # #              -----                     ",
+                      "   # #                                        ",
+                      "  -----                                       ",
+                      "  |...|                                       ",
+                      "  |.l.|                                       ",
+                      "  |...|                                       ",
+                      "  -----                                       ",
+                      "                                              ",
+                  });
     EXPECT_EQ(Designer().Description(), "lfl");
 }
 
@@ -38,28 +38,19 @@ TEST_F(DesignerFixture, FourRoomsGiveFourCorridors)
 // the same rooms give the same picture however the design got there.
 TEST_F(DesignerFixture, EveryKindAndTheSamePictureTwice)
 {
-    const Rooms rooms = {
-        {PLAYERBASE, 36, 0}, {ROCK, 0, 0},    {BPAPER, 12, 0}, {XSCISSORS, 24, 0}, {LOOK, 41, 0}, {TEMPLATE, 0, 7},
-        {CREATE, 14, 7},     {PING, 28, 7},   {PINGFAKE, 37, 7}, {FORAGE, 41, 13}, {SNOOP, 28, 13}};
+    const Rooms rooms = {{PLAYERBASE, 36, 0}, {ROCK, 0, 0},     {BPAPER, 12, 0}, {XSCISSORS, 24, 0},
+                         {LOOK, 41, 0},       {TEMPLATE, 0, 7}, {CREATE, 14, 7}, {PING, 28, 7},
+                         {PINGFAKE, 37, 7},   {FORAGE, 41, 13}, {SNOOP, 28, 13}};
     const Picture expected = {
-        "----------------------------------------------",
-        "|...R..RR..||..........||.X.......X||...||...|",
-        "|..........||B...B..BB.||..........||.@.||.l.|",
-        "|.....R....||.....B....||XX...X..XX||...||...|",
-        "|....R.....||..........||..........|----------",
-        "|..........||.....B....||..........|####      ",
-        "------------------------------------#  #      ",
-        "----------------------------------------------",
-        "|............||............||.......||.......|",
-        "|............||............||.<.p.>.||...b...|",
-        "|............||............||.......||.......|",
-        "|......T.....||......C.....|------------------",
-        "|............||............|       #   #      ",
-        "|............||............|-----####### -----",
-        "|............||............||...|  #   # |...|",
-        "----------------------------|.s.|###   ##|.f.|",
-        "                            |...|        |...|",
-        "                            -----        -----",
+        "----------------------------------------------", "|...R..RR..||..........||.X.......X||...||...|",
+        "|..........||B...B..BB.||..........||.@.||.l.|", "|.....R....||.....B....||XX...X..XX||...||...|",
+        "|....R.....||..........||..........|----------", "|..........||.....B....||..........|####      ",
+        "------------------------------------#  #      ", "----------------------------------------------",
+        "|............||............||.......||.......|", "|............||............||.<.p.>.||...b...|",
+        "|............||............||.......||.......|", "|......T.....||......C.....|------------------",
+        "|............||............|       #   #      ", "|............||............|-----####### -----",
+        "|............||............||...|  #   # |...|", "----------------------------|.s.|###   ##|.f.|",
+        "                            |...|        |...|", "                            -----        -----",
     };
     ExpectPicture(rooms, expected);
     ExpectPicture(rooms, expected);
@@ -75,17 +66,21 @@ TEST_F(DesignerFixture, EveryKindAndTheSamePictureTwice)
 TEST_F(DesignerFixture, PlacementRules)
 {
     const std::tuple<RoomType, int, int, bool> tries[] = {
-        {LOOK, 10, 5, false},       {ROCK, 10, 5, false},       {PING, 10, 5, false}, {TEMPLATE, 10, 5, false},
+        {LOOK, 10, 5, false},       {ROCK, 10, 5, false},
+        {PING, 10, 5, false},       {TEMPLATE, 10, 5, false},
         {PLAYERBASE, 42, 0, false}, {PLAYERBASE, 0, 14, false}, // over the right or bottom edge
-        {PLAYERBASE, 10, 5, true},  // columns 10..14, rows 5..9
-        {PLAYERBASE, 30, 5, false}, {LOOK, 6, 1, false},  {LOOK, 6, 9, false},  {ROCK, 0, 3, false},
-        {LOOK, 15, 5, true},        {LOOK, 5, 5, true},   {LOOK, 10, 10, true}, {LOOK, 10, 0, true},
+        {PLAYERBASE, 10, 5, true},                              // columns 10..14, rows 5..9
+        {PLAYERBASE, 30, 5, false}, {LOOK, 6, 1, false},
+        {LOOK, 6, 9, false},        {ROCK, 0, 3, false},
+        {LOOK, 15, 5, true},        {LOOK, 5, 5, true},
+        {LOOK, 10, 10, true},       {LOOK, 10, 0, true},
         {LOOK, 15, 10, true}};
     for (const auto& [type, x, y, accepted] : tries)
     {
         const size_t before = Designer().Rooms().size();
         Designer().Place(type, x, y);
-        EXPECT_EQ(Designer().Rooms().size(), before + accepted) << RoomTypeToChar(type) << " at " << x << ", " << y;
+        EXPECT_EQ(Designer().Rooms().size(), before + accepted)
+            << RoomTypeToChar(type) << " at " << x << ", " << y;
     }
     // Any room sharing a cell with the base, walls included, is refused.
     for (int x = 10; x < 15; ++x)
@@ -96,8 +91,8 @@ TEST_F(DesignerFixture, PlacementRules)
 
     // Each kind fits exactly up to the right and bottom edges of the grid:
     // its size is what is left of the 46 x 18 grid at the largest left and top.
-    const std::tuple<RoomType, int, int> limits[] = {{LOOK, 41, 13},  {FORAGE, 41, 13},    {PING, 37, 13},
-                                                     {PINGFAKE, 37, 13}, {ROCK, 34, 11},   {BPAPER, 34, 11},
+    const std::tuple<RoomType, int, int> limits[] = {{LOOK, 41, 13},      {FORAGE, 41, 13},  {PING, 37, 13},
+                                                     {PINGFAKE, 37, 13},  {ROCK, 34, 11},    {BPAPER, 34, 11},
                                                      {XSCISSORS, 34, 11}, {TEMPLATE, 32, 9}, {CREATE, 32, 9}};
     for (const auto& [type, maxLeft, maxTop] : limits)
     {
@@ -146,7 +141,7 @@ TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
     // floor it removes the room.
     Click(Designer().Cell(32, 8)->m_Button, sf::Mouse::Right);
     EXPECT_EQ(Designer().Rooms().size(), 3u);
-    Click(Designer().Cell(31, 8)->m_Button, sf::Mouse::Right); // right wall of the R room
+    Click(Designer().Cell(31, 8)->m_Button, sf::Mouse::Right);  // right wall of the R room
     Click(Designer().Cell(38, 14)->m_Button, sf::Mouse::Right); // floor of the ping room
     EXPECT_EQ(RoomTypes(), (std::vector<RoomType>{PLAYERBASE}));
 

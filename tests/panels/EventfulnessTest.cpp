@@ -27,14 +27,15 @@ TEST_F(HubTest, WithTheConsoleShownEveryKeyButSpaceRunsOneTurn)
 {
     hub->NewMessage("m", "a note the unknown key must not open");
     int turns = 0;
-    for (sf::Keyboard::Key key : {sf::Keyboard::A, sf::Keyboard::Num1, sf::Keyboard::Num0, sf::Keyboard::Unknown,
-                                  sf::Keyboard::LShift, sf::Keyboard::F1})
+    for (sf::Keyboard::Key key : {sf::Keyboard::A, sf::Keyboard::Num1, sf::Keyboard::Num0,
+                                  sf::Keyboard::Unknown, sf::Keyboard::LShift, sf::Keyboard::F1})
     {
         Key(key);
         EXPECT_EQ(Turns(), ++turns) << "key code " << key;
         // The turn step refreshes the map and the status panel.
         EXPECT_EQ(worldWindow->m_Labels.size(), world->GetVisibles(0).size()) << "key code " << key;
-        EXPECT_EQ(Text(stat->m_lRiskNum), std::to_string(world->GetHumanPlayer()->m_Risk)) << "key code " << key;
+        EXPECT_EQ(Text(stat->m_lRiskNum), std::to_string(world->GetHumanPlayer()->m_Risk))
+            << "key code " << key;
     }
     EXPECT_LT(world->GetHumanPlayer()->m_Risk, 100);
     EXPECT_FALSE(rogueWindow->GetPointer()->IsLocallyVisible());
@@ -60,7 +61,8 @@ TEST_F(HubTest, WithTheConsoleHiddenTheUnknownKeyAndDigitsPokeTheBars)
     hub->NewMessage("m2", "second long text");
     Key(sf::Keyboard::Space);
     const std::string text = mashWindow->m_Longdata;
-    for (sf::Keyboard::Key key : {sf::Keyboard::A, sf::Keyboard::Enter, sf::Keyboard::Numpad1, sf::Keyboard::LShift})
+    for (sf::Keyboard::Key key :
+         {sf::Keyboard::A, sf::Keyboard::Enter, sf::Keyboard::Numpad1, sf::Keyboard::LShift})
         Key(key);
     // Escape does nothing in the hub; closing the window is the renderer's.
     hub->KeyPressed(sf::Event::KeyEvent{sf::Keyboard::Escape, false, false, false, false});
@@ -105,7 +107,9 @@ TEST_F(HubTest, EveryTurnAfterTheEndAddsAnotherGameOverWindow)
 {
     const auto& stack = render->m_Desktop.GetWidgets();
     auto message = [&stack] { // of the window on top: its box's label
-        auto child = [](const sfg::Widget::Ptr& w) { return std::static_pointer_cast<sfg::Container>(w)->GetChildren().at(0); };
+        auto child = [](const sfg::Widget::Ptr& w) {
+            return std::static_pointer_cast<sfg::Container>(w)->GetChildren().at(0);
+        };
         return Text(std::dynamic_pointer_cast<sfg::Label>(child(child(stack.back()))));
     };
     const size_t windows = stack.size();

@@ -24,12 +24,14 @@ TEST_F(ConsoleTest, ThreeHundredTurnsKeepTheNewestTextAndFollowIt)
         ASSERT_TRUE(added >= 3 && added <= 7) << "turn " << turn << ": " << added;
         // Trimmed to 1024 before the new characters come, the oldest first.
         ASSERT_EQ(text.size(), std::min(before, size_t{1024}) + added) << "turn " << turn;
-        ASSERT_EQ(text, gen.alldata.substr(static_cast<size_t>(gen.picker) - text.size(), text.size())) << turn;
+        ASSERT_EQ(text, gen.alldata.substr(static_cast<size_t>(gen.picker) - text.size(), text.size()))
+            << turn;
         ASSERT_EQ(Text(mashWindow->m_Label), text) << "turn " << turn;
         // Scrolled so that the text's last 256 pixels are in view; never
         // above the top.
         scroll = mashWindow->m_Viewport->GetVerticalAdjustment()->GetValue();
-        ASSERT_EQ(scroll, std::max(0.0f, mashWindow->m_Label->GetRequisition().y - 256.0f)) << "turn " << turn;
+        ASSERT_EQ(scroll, std::max(0.0f, mashWindow->m_Label->GetRequisition().y - 256.0f))
+            << "turn " << turn;
         before = text.size();
     }
     EXPECT_GT(scroll, 0) << "a full console is taller than its view";

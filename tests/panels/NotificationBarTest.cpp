@@ -63,7 +63,8 @@ TEST_F(NotificationTest, ClicksWalkANotificationThroughItsWholeLife)
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->Visible());
     EXPECT_TRUE(OnTop(first->GetPointer()));
-    EXPECT_EQ(first->GetPointer()->GetAbsolutePosition(), b->m_Button->GetAbsolutePosition() + sf::Vector2f(64, 0));
+    EXPECT_EQ(first->GetPointer()->GetAbsolutePosition(),
+              b->m_Button->GetAbsolutePosition() + sf::Vector2f(64, 0));
     EXPECT_EQ(Text(first->m_Label), "the long text of b");
     // Open -> closed: a click on the note, its text included.
     Click(first->m_Label);

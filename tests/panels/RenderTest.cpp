@@ -30,7 +30,8 @@ TEST_F(RenderTest, KeysQueuedForOneFrameEachReachTheHubInOrder)
     // Typed into the game's window, focused first as there is no window
     // manager to do it; nothing is read until the next frame.
     auto type = [this](const std::string& keys) {
-        const std::string id = std::to_string(static_cast<unsigned long>(render->m_RenderWindow.getSystemHandle()));
+        const std::string id =
+            std::to_string(static_cast<unsigned long>(render->m_RenderWindow.getSystemHandle()));
         const std::string command = "xdotool windowfocus --sync " + id + " key --delay 5 " + keys;
         const bool typed = std::system((command + " >/dev/null 2>&1").c_str()) == 0;
         std::this_thread::sleep_for(std::chrono::milliseconds(400));

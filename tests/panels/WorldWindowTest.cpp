@@ -33,22 +33,24 @@ protected:
             ASSERT_TRUE(label) << obj->m_Name;
             EXPECT_EQ(Text(label), obj->m_Name);
             EXPECT_EQ(label->GetClass(), WorldWindow::VisibilityClass(obj->m_VisibleToPlayer)) << obj->m_Name;
-            EXPECT_EQ(label->GetAbsolutePosition(), worldWindow->m_Image->GetAbsolutePosition() + obj->m_Position);
+            EXPECT_EQ(label->GetAbsolutePosition(),
+                      worldWindow->m_Image->GetAbsolutePosition() + obj->m_Position);
         }
     }
 };
 
 TEST(WorldWindow, SixteenVisibilityClassesWithBoundariesTakingTheLowerStep)
 {
-    const char* const names[] = {"zero", "one", "two", "three", "four", "five", "six", "seven",
-                                 "eight", "nine", "a", "b", "c", "d", "e", "f"};
+    const char* const names[] = {"zero",  "one",  "two", "three", "four", "five", "six", "seven",
+                                 "eight", "nine", "a",   "b",     "c",    "d",    "e",   "f"};
     // Exactly k/16 is step k (the lower one); just above it is step k + 1;
     // everything above 15/16 is "f", everything up to 0 is "zero".
     for (int k = 0; k <= 16; ++k)
     {
         const float boundary = static_cast<float>(k) / 16.0f;
         EXPECT_STREQ(WorldWindow::VisibilityClass(boundary), names[std::min(k, 15)]) << k << "/16";
-        EXPECT_STREQ(WorldWindow::VisibilityClass(boundary + 0.001f), names[std::min(k + 1, 15)]) << k << "/16+";
+        EXPECT_STREQ(WorldWindow::VisibilityClass(boundary + 0.001f), names[std::min(k + 1, 15)])
+            << k << "/16+";
         EXPECT_STREQ(WorldWindow::VisibilityClass(boundary - 0.001f), names[std::min(k, 15)]) << k << "/16-";
     }
     EXPECT_STREQ(WorldWindow::VisibilityClass(-5.0f), "zero");

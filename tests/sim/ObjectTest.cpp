@@ -7,7 +7,8 @@ TEST(RoomKinds, LettersReadBackExceptTheSharedAndPlaceholderKinds)
         EXPECT_EQ(CharToRoomType(RoomTypeToChar(static_cast<RoomType>(t))), t) << "kind " << t;
     EXPECT_EQ(CharToRoomType(RoomTypeToChar(PLAYERLAIR)), PLAYERBASE);
     for (int odd : {int(NEW), -1, 42})
-        EXPECT_TRUE(RoomTypeToChar(RoomType(odd)) == '0' && RoomTypeToName(RoomType(odd)).empty()) << "kind " << odd;
+        EXPECT_TRUE(RoomTypeToChar(RoomType(odd)) == '0' && RoomTypeToName(RoomType(odd)).empty())
+            << "kind " << odd;
     for (char unknown : {'0', '?', '\0'})
         EXPECT_EQ(CharToRoomType(unknown), PING) << int(unknown);
 }
@@ -20,9 +21,9 @@ TEST(Placement, LandIsWhereTheLabelCornerFallsInARectangle)
     {
         float x, y;
         bool land;
-    } points[] = {{30, 38, true},   {29, 38, false},  {30, 37, false}, {30, 57, true},
-                  {30, 58, false},  {175, 38, true},  {176, 38, false}, {176, 58, true},
-                  {176, 57, false}, {0, 0, false},    {489, 239, false}, {489, 39, true}};
+    } points[] = {{30, 38, true},   {29, 38, false}, {30, 37, false},   {30, 57, true},
+                  {30, 58, false},  {175, 38, true}, {176, 38, false},  {176, 58, true},
+                  {176, 57, false}, {0, 0, false},   {489, 239, false}, {489, 39, true}};
     Object obj;
     for (const auto& p : points)
         EXPECT_EQ(obj.TryPosition({p.x, p.y}), p.land) << p.x << ", " << p.y;
@@ -63,7 +64,8 @@ TEST_F(ObjectTest, NewAndSpawnedObjectsDrawRowThenColumnAndSpawnsTheirNumberInBe
         EXPECT_EQ(copy->m_Name, "lp" + std::to_string(rand() % 999));
         EXPECT_EQ(copy->m_Position, place()) << "seed " << seed;
 
-        EXPECT_TRUE(fresh.m_PlayerID == 0 && !fresh.m_Template && fresh.m_Rooms.empty() && fresh.m_Name.empty());
+        EXPECT_TRUE(fresh.m_PlayerID == 0 && !fresh.m_Template && fresh.m_Rooms.empty() &&
+                    fresh.m_Name.empty());
         // The copy shares the very Room records; sightings and reveals are not copied.
         EXPECT_EQ(copy->m_Rooms, tmpl->m_Rooms);
         EXPECT_EQ(copy->m_KnownEnemies, tmpl->m_KnownEnemies);

@@ -22,7 +22,8 @@ TEST_F(PlayerTest, ComputerTriesOneTurnInTenAndSpawnsTheOnePickOnlyIfItCanBuildI
     EXPECT_EQ(side.m_DiscoveredRoomTypes, (std::vector<RoomType>{PLAYERBASE, LOOK, ROCK, PING, FORAGE}));
     for (const auto& stage : stages)
     {
-        side.m_DiscoveredRoomTypes.insert(side.m_DiscoveredRoomTypes.end(), stage.learnt.begin(), stage.learnt.end());
+        side.m_DiscoveredRoomTypes.insert(side.m_DiscoveredRoomTypes.end(), stage.learnt.begin(),
+                                          stage.learnt.end());
         for (unsigned seed = 1; seed <= 2000; ++seed)
         {
             Object* spawned = nullptr;

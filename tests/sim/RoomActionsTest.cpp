@@ -7,7 +7,8 @@ using RoomActionsTest = WorldFixture;
 
 TEST_F(RoomActionsTest, ForageFindsAKindOneTimeInAHundredAndOnlyTheHumanHearsOfIt)
 {
-    const RoomType valid[] = {PLAYERBASE, LOOK, FORAGE, ROCK, BPAPER, XSCISSORS, PING, FRIENDPING, SNOOP, DECOY};
+    const RoomType valid[] = {PLAYERBASE, LOOK, FORAGE,     ROCK,  BPAPER,
+                              XSCISSORS,  PING, FRIENDPING, SNOOP, DECOY};
     for (int side : {0, 1})
     {
         Object* forager = Add(side, {PLAYERBASE, FORAGE}, "digger");
@@ -28,10 +29,11 @@ TEST_F(RoomActionsTest, ForageFindsAKindOneTimeInAHundredAndOnlyTheHumanHearsOfI
     }
     // The human heard of each kind new to it, in the order these seeds find
     // them; the computer's finds are silent.
-    EXPECT_EQ(Said(), (std::vector<std::string>{
-                          "fs / New data: snoop found by digger", "fd / New data: decoy found by digger",
-                          "fF / New data: Friendping found by digger", "fX / New data: XScissors found by digger",
-                          "fB / New data: BPaper found by digger"}));
+    EXPECT_EQ(Said(), (std::vector<std::string>{"fs / New data: snoop found by digger",
+                                                "fd / New data: decoy found by digger",
+                                                "fF / New data: Friendping found by digger",
+                                                "fX / New data: XScissors found by digger",
+                                                "fB / New data: BPaper found by digger"}));
 }
 
 TEST_F(RoomActionsTest, AttackPicksATargetAndTheWeaponDuelsAddToALuckyDraw)
@@ -46,11 +48,11 @@ TEST_F(RoomActionsTest, AttackPicksATargetAndTheWeaponDuelsAddToALuckyDraw)
         std::vector<RoomType> attack, defend;
         int duels;
     } cases[] = {
-        {{PLAYERBASE, ROCK}, {PLAYERBASE, BPAPER}, 0},              // 1-1
-        {{PLAYERBASE, ROCK}, {PLAYERBASE, XSCISSORS}, 0},           // +1 rocks, -1 papers (0-1)
+        {{PLAYERBASE, ROCK}, {PLAYERBASE, BPAPER}, 0},    // 1-1
+        {{PLAYERBASE, ROCK}, {PLAYERBASE, XSCISSORS}, 0}, // +1 rocks, -1 papers (0-1)
         {{PLAYERBASE, ROCK}, {PLAYERLAIR}, +1},
-        {{PLAYERBASE, ROCK, ROCK}, {PLAYERBASE, BPAPER}, +1},       // 2-1
-        {{PLAYERBASE, ROCK}, {PLAYERBASE, ROCK}, 0},                // +1 rocks, -1 scissors
+        {{PLAYERBASE, ROCK, ROCK}, {PLAYERBASE, BPAPER}, +1}, // 2-1
+        {{PLAYERBASE, ROCK}, {PLAYERBASE, ROCK}, 0},          // +1 rocks, -1 scissors
         {{PLAYERBASE, BPAPER, XSCISSORS, ROCK}, {PLAYERBASE}, +3},
         {{PLAYERBASE, ROCK, ROCK, BPAPER}, {PLAYERBASE, LOOK}, +2},
         {{PLAYERBASE, LOOK}, {PLAYERBASE, ROCK, BPAPER, XSCISSORS}, -3},
@@ -82,7 +84,8 @@ TEST_F(RoomActionsTest, AttackPicksATargetAndTheWeaponDuelsAddToALuckyDraw)
             EXPECT_EQ(enemy->m_Alive, success <= 0);
             EXPECT_EQ(attacker->m_Alive, !attackerDies);
             EXPECT_EQ(world->m_Players[1]->m_Alive, !lairLost);
-            EXPECT_EQ(attacker->m_KnownEnemies, (lairLost ? std::vector<Object*>{buddy} : std::vector<Object*>{buddy, enemy}));
+            EXPECT_EQ(attacker->m_KnownEnemies,
+                      (lairLost ? std::vector<Object*>{buddy} : std::vector<Object*>{buddy, enemy}));
         }
     }
 }
@@ -94,7 +97,8 @@ TEST_F(RoomActionsTest, FirstReportOfAnEnemyRevealsItToTheSideAndOnlyTheHumanHea
     Lair(1)->m_VisibleToPlayer = 0.1f;
     scout->m_NewKnownEnemies = {Lair(1), thing, Lair(1)};
     world->SendSpotted(scout);
-    EXPECT_EQ(Said(), (std::vector<std::string>{"?@ / New enemy Base discovered", "? / New enemy Object discovered"}));
+    EXPECT_EQ(Said(), (std::vector<std::string>{"?@ / New enemy Base discovered",
+                                                "? / New enemy Object discovered"}));
     EXPECT_EQ(Lair(1)->m_Name, "?@");
     EXPECT_EQ(thing->m_Name, "?");
     EXPECT_EQ(Lair(1)->m_VisibleToPlayer, 1.0f);
@@ -192,8 +196,10 @@ TEST_F(RoomActionsTest, ScansDrawInListOrderOverDeadObjectsAndSnoopsOfEverySide)
             for (Object* p : pingers)
             {
                 ASSERT_EQ(outcome(seed, [&] { world->Look(p); }), outcome(seed, [&] { look(p); }));
-                ASSERT_EQ(outcome(seed, [&] { world->Pingas(p); }), outcome(seed, [&] { overhear(p, 25, false); }));
-                ASSERT_EQ(outcome(seed, [&] { world->SnoopPingas(p); }), outcome(seed, [&] { overhear(p, 100, true); }));
+                ASSERT_EQ(outcome(seed, [&] { world->Pingas(p); }),
+                          outcome(seed, [&] { overhear(p, 25, false); }));
+                ASSERT_EQ(outcome(seed, [&] { world->SnoopPingas(p); }),
+                          outcome(seed, [&] { overhear(p, 100, true); }));
             }
         }
     };

@@ -1,5 +1,4 @@
-#ifndef WORLDFIXTURE_H
-#define WORLDFIXTURE_H
+#pragma once
 
 #include "RecordingHub.h"
 #include "SeededWorld.h"
@@ -25,7 +24,10 @@ protected:
         hubRecord.Clear();
     }
 
-    void TearDown() override { FreeSeededWorld(loose); }
+    void TearDown() override
+    {
+        FreeSeededWorld(loose);
+    }
 
     // A new object of `side` with one room per kind, added to the world
     // unless `join` is false.
@@ -42,7 +44,10 @@ protected:
     }
 
     // The lairs joined first, in side order.
-    Object* Lair(int side) { return *std::next(world->m_Objects.begin(), side); }
+    Object* Lair(int side)
+    {
+        return *std::next(world->m_Objects.begin(), side);
+    }
 
     // Registers an object made elsewhere (a spawn) for clean-up.
     Object* Keep(Object* obj)
@@ -89,5 +94,3 @@ inline unsigned SeedWhere(const std::function<bool()>& draws)
     srand(seed);
     return seed;
 }
-
-#endif

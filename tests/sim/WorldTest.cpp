@@ -3,11 +3,18 @@
 class WorldTest : public WorldFixture
 {
 protected:
-    void Turns(int n) { while (n-- > 0) world->Turn(); }
+    void Turns(int n)
+    {
+        while (n-- > 0)
+            world->Turn();
+    }
 
     // Stops the computer sides from spawning or decaying, so that a test
     // sees only its own objects act.
-    void QuietComputers() { world->m_Players[1]->m_Alive = world->m_Players[2]->m_Alive = false; }
+    void QuietComputers()
+    {
+        world->m_Players[1]->m_Alive = world->m_Players[2]->m_Alive = false;
+    }
 };
 
 TEST_F(WorldTest, SidesSeeTheirOwnAndRevealedObjectsInJoiningOrder)
@@ -40,15 +47,19 @@ TEST_F(WorldTest, RisksDecayToTheirFloorsAndAComputerSpawnAddsTenTimesItsRoomsSq
     const struct
     {
         int human, humanAfter, computer, rooms, computerAfter;
-    } rows[] = {{100, 94, 100, 0, 95}, {94, 89, 20, 0, 19}, {11, 10, 19, 0, 19},
-                {10, 10, 100, 3, 181}, {10, 10, 100, 4, 247}};
+    } rows[] = {{100, 94, 100, 0, 95},
+                {94, 89, 20, 0, 19},
+                {11, 10, 19, 0, 19},
+                {10, 10, 100, 3, 181},
+                {10, 10, 100, 4, 247}};
     world->m_Players[2]->m_Alive = false;
     Player& human = *world->m_Players[0];
     Player& computer = *world->m_Players[1];
     loose.insert(loose.end(), computer.m_Templates.begin(), computer.m_Templates.end());
     for (const auto& row : rows)
     {
-        computer.m_Templates = {Add(1, std::vector<RoomType>(row.rooms ? row.rooms : 3, PLAYERBASE), "t", false)};
+        computer.m_Templates = {
+            Add(1, std::vector<RoomType>(row.rooms ? row.rooms : 3, PLAYERBASE), "t", false)};
         computer.m_DiscoveredRoomTypes = {row.rooms ? PLAYERBASE : LOOK};
         human.m_Risk = row.human;
         computer.m_Risk = row.computer;

@@ -1,5 +1,4 @@
-#ifndef GAMEFIXTURE_H
-#define GAMEFIXTURE_H
+#pragma once
 
 #include "BarButton.h"
 #include "CreateBar.h"
@@ -81,11 +80,13 @@ protected:
     // A press and release in the middle of a widget, where it stands now.
     void Click(const sfg::Widget::Ptr& widget, sf::Mouse::Button button = sf::Mouse::Left)
     {
-        const sf::Vector2f at = widget->GetAbsolutePosition() +
-                                sf::Vector2f(widget->GetAllocation().width / 2, widget->GetAllocation().height / 2);
+        const sf::Vector2f at =
+            widget->GetAbsolutePosition() +
+            sf::Vector2f(widget->GetAllocation().width / 2, widget->GetAllocation().height / 2);
         sf::Event event;
         event.type = sf::Event::MouseButtonPressed;
-        event.mouseButton = sf::Event::MouseButtonEvent{button, static_cast<int>(at.x), static_cast<int>(at.y)};
+        event.mouseButton =
+            sf::Event::MouseButtonEvent{button, static_cast<int>(at.x), static_cast<int>(at.y)};
         Deliver(event);
         event.type = sf::Event::MouseButtonReleased;
         Deliver(event);
@@ -114,5 +115,3 @@ protected:
 
     Object* probe = nullptr;
 };
-
-#endif

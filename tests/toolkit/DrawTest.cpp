@@ -13,71 +13,71 @@ namespace {
 
 // Skipped without a display.
 class SfgDraw : public ToolkitTest {
-	protected:
-		void SetUp() override {
-			const char* display = std::getenv("DISPLAY");
-			if(!display || !*display) {
-				GTEST_SKIP() << "needs a display (run under xvfb-run)";
-			}
-			ToolkitTest::SetUp();
-			// Made here (any texture opens the display) and kept for the whole
-			// process: when the last GL resource goes, SFML closes the display
-			// and Xvfb resets, refusing the next test's connection for a moment.
-			if(!target) {
-				target = new sf::RenderTexture();
-				ASSERT_TRUE(target->create(400, 300));
-			}
-			ASSERT_TRUE(sfg::Context::Get().GetEngine().LoadThemeFromString(
-				"#red { BackgroundColor: #ff0000ff; } #blue { BackgroundColor: #0000ffff; }"
-				"#glass { BackgroundColor: #00ff0080; }"));
-			ASSERT_TRUE(font.loadFromFile(sfg::Context::Get().GetDefaultFontPath()));
-			line = std::ceil(font.getLineSpacing(12));
+protected:
+	void SetUp() override {
+		const char* display = std::getenv("DISPLAY");
+		if(!display || !*display) {
+			GTEST_SKIP() << "needs a display (run under xvfb-run)";
 		}
-
-		sf::Image Render() {
-			target->clear(sf::Color::Black);
-			gui.Display(*target);
-			target->display();
-			return target->getTexture().copyToImage();
+		ToolkitTest::SetUp();
+		// Made here (any texture opens the display) and kept for the whole
+		// process: when the last GL resource goes, SFML closes the display
+		// and Xvfb resets, refusing the next test's connection for a moment.
+		if(!target) {
+			target = new sf::RenderTexture();
+			ASSERT_TRUE(target->create(400, 300));
 		}
+		ASSERT_TRUE(sfg::Context::Get().GetEngine().LoadThemeFromString(
+			"#red { BackgroundColor: #ff0000ff; } #blue { BackgroundColor: #0000ffff; }"
+			"#glass { BackgroundColor: #00ff0080; }"));
+		ASSERT_TRUE(font.loadFromFile(sfg::Context::Get().GetDefaultFontPath()));
+		line = std::ceil(font.getLineSpacing(12));
+	}
 
-		struct Pixel {
-			unsigned int x, y;
-			sf::Color color;
-		};
-		void ExpectPixels(std::initializer_list<Pixel> pixels) {
-			const sf::Image shot = Render();
-			for(const Pixel& pixel : pixels) {
-				EXPECT_EQ(shot.getPixel(pixel.x, pixel.y), pixel.color) << "at " << pixel.x << ", " << pixel.y;
-			}
+	sf::Image Render() {
+		target->clear(sf::Color::Black);
+		gui.Display(*target);
+		target->display();
+		return target->getTexture().copyToImage();
+	}
+
+	struct Pixel {
+		unsigned int x, y;
+		sf::Color color;
+	};
+	void ExpectPixels(std::initializer_list<Pixel> pixels) {
+		const sf::Image shot = Render();
+		for(const Pixel& pixel : pixels) {
+			EXPECT_EQ(shot.getPixel(pixel.x, pixel.y), pixel.color) << "at " << pixel.x << ", " << pixel.y;
 		}
+	}
 
-		// A window on the desktop whose child's top-left corner is (x, y)
-		// (inside a 3-pixel frame); the id picks a background colour.
-		sfg::Window::Ptr Put(const sfg::Widget::Ptr& child, float x, float y, const char* id = "",
-		                     char style = sfg::Window::NO_STYLE) {
-			auto window = sfg::Window::Create(style);
-			window->SetId(id);
-			window->Add(child);
-			window->SetPosition(sf::Vector2f(x - 3.f, y - 3.f));
-			desktop.Add(window);
-			return window;
+	// A window on the desktop whose child's top-left corner is (x, y)
+	// (inside a 3-pixel frame); the id picks a background colour.
+	sfg::Window::Ptr Put(const sfg::Widget::Ptr& child, float x, float y, const char* id = "",
+						 char style = sfg::Window::NO_STYLE) {
+		auto window = sfg::Window::Create(style);
+		window->SetId(id);
+		window->Add(child);
+		window->SetPosition(sf::Vector2f(x - 3.f, y - 3.f));
+		desktop.Add(window);
+		return window;
+	}
+
+	// The text's width measured with the font directly, as an oracle.
+	float Width(const std::string& text) {
+		float width = 0.f;
+		for(char c : text) {
+			width += font.getGlyph(static_cast<unsigned char>(c), 12, false).advance;
 		}
+		return width;
+	}
 
-		// The text's width measured with the font directly, as an oracle.
-		float Width(const std::string& text) {
-			float width = 0.f;
-			for(char c : text) {
-				width += font.getGlyph(static_cast<unsigned char>(c), 12, false).advance;
-			}
-			return width;
-		}
-
-		static sf::RenderTexture* target;
-		sfg::SFGUI gui;
-		sfg::Desktop desktop;
-		sf::Font font;
-		float line = 0.f;
+	static sf::RenderTexture* target;
+	sfg::SFGUI gui;
+	sfg::Desktop desktop;
+	sf::Font font;
+	float line = 0.f;
 };
 
 sf::RenderTexture* SfgDraw::target = nullptr;
@@ -117,8 +117,10 @@ TEST_F(SfgDraw, ImagesDrawUnscaledAndViewportsClipAndScroll) {
 	viewport->Add(image);
 	Put(viewport, 100, 100);
 	// Clipped on the right and below.
-	ExpectPixels({{100, 100, sf::Color::Green}, {149, 139, sf::Color::Green}, {150, 110, sf::Color::Black},
-	              {110, 140, sf::Color::Black}});
+	ExpectPixels({{100, 100, sf::Color::Green},
+				  {149, 139, sf::Color::Green},
+				  {150, 110, sf::Color::Black},
+				  {110, 140, sf::Color::Black}});
 	viewport->GetVerticalAdjustment()->SetUpper(1000.f);
 	viewport->GetVerticalAdjustment()->SetValue(80.4f); // rounds to 80
 	ExpectPixels({{110, 119, sf::Color::Green}, {110, 120, sf::Color::Yellow}, {110, 99, sf::Color::Black}});
@@ -132,7 +134,7 @@ TEST_F(SfgDraw, ManyWidgetsTakeAFewDrawCallsPerWindow) {
 	fixed->Put(sfg::Image::Create(Solid(300, 200, sf::Color(20, 40, 20))), sf::Vector2f(0.f, 0.f));
 	for(sf::Uint32 i = 0; i < 100; ++i) {
 		table->Attach(sfg::Button::Create(std::string(1, static_cast<char>('a' + i % 26))),
-		              sf::Rect<sf::Uint32>(i % 10, i / 10, 1, 1), sfg::Table::FILL, sfg::Table::FILL);
+					  sf::Rect<sf::Uint32>(i % 10, i / 10, 1, 1), sfg::Table::FILL, sfg::Table::FILL);
 		fixed->Put(sfg::Label::Create("obj" + std::to_string(i)), sf::Vector2f(static_cast<float>(i % 25 * 10), 0.f));
 	}
 	Put(table, 0, 0, "", 3)->SetTitle("grid");

@@ -17,18 +17,18 @@ using namespace toolkit_test;
 namespace {
 
 class SfgEvents : public ToolkitTest {
-	protected:
-		// A panel at (0, 0) on the desktop: its button at (10, 10), its label
-		// at (10, 30).
-		Panel<std::weak_ptr> Scene() {
-			auto panel = MakePanel(0, 0);
-			desktop.Add(panel.window);
-			return {panel.window, panel.box, panel.button, panel.label};
-		}
-		sfg::Signal& Clicked(const std::weak_ptr<sfg::Widget>& widget) {
-			return widget.lock()->GetSignal(sfg::Widget::OnLeftClick);
-		}
-		sfg::Desktop desktop;
+protected:
+	// A panel at (0, 0) on the desktop: its button at (10, 10), its label
+	// at (10, 30).
+	Panel<std::weak_ptr> Scene() {
+		auto panel = MakePanel(0, 0);
+		desktop.Add(panel.window);
+		return {panel.window, panel.box, panel.button, panel.label};
+	}
+	sfg::Signal& Clicked(const std::weak_ptr<sfg::Widget>& widget) {
+		return widget.lock()->GetSignal(sfg::Widget::OnLeftClick);
+	}
+	sfg::Desktop desktop;
 };
 
 // Two panels (see MakePanel): the bottom one at (0, 0), the top one at
@@ -36,10 +36,10 @@ class SfgEvents : public ToolkitTest {
 // (10, 12) is the bottom button where the top window does not cover it.
 struct RoutingRow {
 	const char* name;
-	char hide;            // 'w' hides the top window, 'x' its box
-	const char* events;   // see Play
-	const char* clicks;   // t/b: top/bottom; b/l/w: button/label/window; upper case: right click
-	char front;           // the window on top afterwards
+	char hide;          // 'w' hides the top window, 'x' its box
+	const char* events; // see Play
+	const char* clicks; // t/b: top/bottom; b/l/w: button/label/window; upper case: right click
+	char front;         // the window on top afterwards
 };
 
 const RoutingRow g_routing[] = {
@@ -67,11 +67,13 @@ TEST_F(SfgEvents, ClicksGoToTheTopmostWindowUnderTheCursor) {
 		desktop.Add(top.window);
 		desktop.Add(bottom.window); // a duplicate add is ignored
 		std::string log;
-		const std::pair<std::string, sfg::Widget::Ptr> widgets[] = {{"tb", top.button}, {"tl", top.label},
-			{"tw", top.window}, {"bb", bottom.button}, {"bl", bottom.label}, {"bw", bottom.window}};
+		const std::pair<std::string, sfg::Widget::Ptr> widgets[] = {{"tb", top.button},   {"tl", top.label},
+																	{"tw", top.window},   {"bb", bottom.button},
+																	{"bl", bottom.label}, {"bw", bottom.window}};
 		for(const auto& widget : widgets) {
 			Log(widget.second, sfg::Widget::OnLeftClick, log, widget.first);
-			Log(widget.second, sfg::Widget::OnRightClick, log, {widget.first[0], static_cast<char>(toupper(widget.first[1]))});
+			Log(widget.second, sfg::Widget::OnRightClick, log,
+				{widget.first[0], static_cast<char>(toupper(widget.first[1]))});
 		}
 		top.window->GetAllocation(); // laid out first: windows do not shrink
 		if(row.hide) {
@@ -132,7 +134,7 @@ TEST_F(SfgEvents, HandlersRunInOrderAndMayChangeTheirSignal) {
 	unsigned int second = 0;
 	signal->Connect([&]() {
 		log += "1";
-		signal->Disconnect(second); // not run this time
+		signal->Disconnect(second);                       // not run this time
 		signal->Connect([&signal]() { signal.reset(); }); // runs from the next emission
 	});
 	second = signal->Connect([&log]() { log += "2"; });
@@ -141,6 +143,20 @@ TEST_F(SfgEvents, HandlersRunInOrderAndMayChangeTheirSignal) {
 	EXPECT_EQ(log, "13");
 	(*signal)(); // a handler may destroy its signal
 	EXPECT_FALSE(signal);
+}
+
+// Handlers run once routing is done, so a handler sees every widget as the
+// whole event left it, wherever its own widget stands in the tree.
+TEST_F(SfgEvents, HandlersSeeTheWidgetsAsTheWholeEventLeftThem) {
+	auto scene = Scene();
+	const auto button = scene.button.lock();
+	scene.box.lock()->Remove(button);
+	scene.box.lock()->Pack(button); // now below the label, and routed after it
+	Play(desktop, "m10,30");
+	auto seen = sfg::Widget::State::ACTIVE;
+	scene.label.lock()->GetSignal(sfg::Widget::OnMouseEnter).Connect([&]() { seen = button->GetState(); });
+	Play(desktop, "m10,10");
+	EXPECT_EQ(seen, sfg::Widget::State::NORMAL);
 }
 
 TEST_F(SfgEvents, HandlersRemoveTheirOwnWidgetAndWindow) {
@@ -159,6 +175,23 @@ TEST_F(SfgEvents, HandlersRemoveTheirOwnWidgetAndWindow) {
 	EXPECT_EQ(log, "button window ");
 	EXPECT_TRUE(scene.window.expired());
 	EXPECT_TRUE(scene.label.expired());
+}
+
+// Hiding a window resets its children's hover; a handler of that reset may
+// empty and refill the very box being walked.
+TEST_F(SfgEvents, HidingSurvivesAHandlerThatRebuildsTheBox) {
+	auto scene = Scene();
+	Play(desktop, "m10,10"); // the button lights up
+	scene.button.lock()->GetSignal(sfg::Widget::OnStateChange).Connect([&]() {
+		auto box = scene.box.lock();
+		box->RemoveAll();
+		for(int i = 0; i < 100; ++i) {
+			box->Pack(sfg::Button::Create());
+		}
+	});
+	scene.window.lock()->Show(false);
+	EXPECT_TRUE(scene.button.expired());
+	EXPECT_EQ(scene.box.lock()->GetChildren().size(), 100u);
 }
 
 TEST_F(SfgEvents, HandlersHideReparentAddRaiseAndRouteEvents) {
@@ -199,17 +232,30 @@ TEST_F(SfgEvents, RandomEventsWithDestructiveHandlers) {
 		for(int i = 0; i < 4; ++i) {
 			auto button = sfg::Button::Create();
 			button->SetRequisition(sf::Vector2f(30.f, 15.f));
-			auto act = [&, weak_button = std::weak_ptr<sfg::Button>(button), weak_box = std::weak_ptr<sfg::Box>(box)]() {
+			auto act = [&, weak_button = std::weak_ptr<sfg::Button>(button),
+						weak_box = std::weak_ptr<sfg::Box>(box)]() {
 				auto self = weak_button.lock();
 				auto parent = weak_box.lock();
 				handled += self && parent;
 				switch(self && parent ? random() % 6 : 6) {
-					case 0: parent->Remove(self); break;
-					case 1: fill(parent); break;
-					case 2: self->Show(false); break;
-					case 3: parent->GetParent()->Show(false); break;
-					case 4: desktop.BringToFront(desktop.GetWidgets().front()); break;
-					case 5: desktop.Remove(desktop.GetWidgets().back()); break;
+					case 0:
+						parent->Remove(self);
+						break;
+					case 1:
+						fill(parent);
+						break;
+					case 2:
+						self->Show(false);
+						break;
+					case 3:
+						parent->GetParent()->Show(false);
+						break;
+					case 4:
+						desktop.BringToFront(desktop.GetWidgets().front());
+						break;
+					case 5:
+						desktop.Remove(desktop.GetWidgets().back());
+						break;
 				}
 			};
 			button->GetSignal(sfg::Widget::OnLeftClick).Connect(act);

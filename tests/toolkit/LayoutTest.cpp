@@ -35,10 +35,13 @@ struct LayoutRow {
 };
 
 const LayoutRow g_layouts[] = {
-	{"a column", {{10, 20}, {30, 5}}, [](const Widgets& c) {
-		 return MakeBox(sfg::Box::Orientation::VERTICAL, 2.f, c);
-	 }, {30, 27}, {{0, 0, 30, 20}, {0, 22, 30, 5}}},
-	{"a row: spacing between shown children, 100 extra for expanding ones", {{10, 10}, {20, 10}, {99, 99}, {30, 10}},
+	{"a column",
+	 {{10, 20}, {30, 5}},
+	 [](const Widgets& c) { return MakeBox(sfg::Box::Orientation::VERTICAL, 2.f, c); },
+	 {30, 27},
+	 {{0, 0, 30, 20}, {0, 22, 30, 5}}},
+	{"a row: spacing between shown children, 100 extra for expanding ones",
+	 {{10, 10}, {20, 10}, {99, 99}, {30, 10}},
 	 [](const Widgets& c) {
 		 auto box = sfg::Box::Create(sfg::Box::Orientation::HORIZONTAL, 4.f);
 		 box->Pack(c[0], false, true);
@@ -48,8 +51,11 @@ const LayoutRow g_layouts[] = {
 		 c[2]->Show(false);
 		 box->SetRequisition(sf::Vector2f(168.f, 40.f));
 		 return box;
-	 }, {168, 40}, {{0, 0, 10, 40}, {14, 0, 70, 40}, {88, 0, 30, 40}}},
-	{"a table: widest cells, padding, spacings, extra for expanding columns", {{10, 5}, {30, 8}, {20, 12}, {10, 10}},
+	 },
+	 {168, 40},
+	 {{0, 0, 10, 40}, {14, 0, 70, 40}, {88, 0, 30, 40}}},
+	{"a table: widest cells, padding, spacings, extra for expanding columns",
+	 {{10, 5}, {30, 8}, {20, 12}, {10, 10}},
 	 [](const Widgets& c) {
 		 auto table = Table::Create();
 		 table->Attach(c[0], Cell(0, 0), Table::FILL, Table::FILL);
@@ -60,20 +66,30 @@ const LayoutRow g_layouts[] = {
 		 table->SetRowSpacings(4.f);
 		 table->SetRequisition(sf::Vector2f(110.f, 0.f)); // 40 more than its columns need
 		 return table;
-	 }, {110, 21}, {{0, 0, 34, 5}, {2, 10, 30, 10}, {37, 9, 40, 12}, {80, 9, 10, 10}}},
-	{"a spanning cell spreads what it lacks", {{50, 10}, {10, 10}, {20, 10}}, [](const Widgets& c) {
+	 },
+	 {110, 21},
+	 {{0, 0, 34, 5}, {2, 10, 30, 10}, {37, 9, 40, 12}, {80, 9, 10, 10}}},
+	{"a spanning cell spreads what it lacks",
+	 {{50, 10}, {10, 10}, {20, 10}},
+	 [](const Widgets& c) {
 		 auto table = Table::Create();
 		 table->Attach(c[0], Cell(0, 0, 2));
 		 table->Attach(c[1], Cell(0, 1));
 		 table->Attach(c[2], Cell(1, 1));
 		 return table;
-	 }, {50, 20}, {{0, 0, 50, 10}, {0, 10, 20, 10}, {20, 10, 30, 10}}},
-	{"fixed places", {{30, 10}, {5, 40}}, [](const Widgets& c) {
+	 },
+	 {50, 20},
+	 {{0, 0, 50, 10}, {0, 10, 20, 10}, {20, 10, 30, 10}}},
+	{"fixed places",
+	 {{30, 10}, {5, 40}},
+	 [](const Widgets& c) {
 		 auto fixed = sfg::Fixed::Create();
 		 fixed->Put(c[0], sf::Vector2f(20.f, 10.f));
 		 fixed->Put(c[1], sf::Vector2f(100.f, 2.f));
 		 return fixed;
-	 }, {105, 42}, {{20, 10, 30, 10}, {100, 2, 5, 40}}},
+	 },
+	 {105, 42},
+	 {{20, 10, 30, 10}, {100, 2, 5, 40}}},
 };
 
 TEST_F(SfgLayout, ContainersPlaceTheirChildren) {
@@ -172,7 +188,7 @@ TEST_F(SfgLayout, AViewportOffsetsItsChildByTheRoundedValues) {
 	window->SetPosition(sf::Vector2f(20.f, 30.f));
 	EXPECT_EQ(viewport->GetRequisition(), sf::Vector2f(100.f, 50.f));
 	EXPECT_EQ(content->GetAllocation(), sf::FloatRect(0.f, 0.f, 300.f, 400.f)); // its full requisition
-	EXPECT_EQ(viewport->GetVerticalAdjustment()->GetUpper(), 0.f); // bounds are the user's to set
+	EXPECT_EQ(viewport->GetVerticalAdjustment()->GetUpper(), 0.f);              // bounds are the user's to set
 	viewport->GetVerticalAdjustment()->SetUpper(1e8f);
 	viewport->GetVerticalAdjustment()->SetValue(30.4f);
 	viewport->GetHorizontalAdjustment()->SetUpper(1000.f);

@@ -12,33 +12,33 @@ using namespace toolkit_test;
 namespace {
 
 class SfgTheme : public ToolkitTest {
-	protected:
-		// A window.mashwindow > box > button.vbar#spawn tree, a lone
-		// button.vbar and a label.
-		void SetUp() override {
-			ToolkitTest::SetUp();
-			window->SetClass("mashwindow");
-			button->SetClass("vbar");
-			lone->SetClass("vbar");
-			button->SetId("spawn");
-			box->Pack(button);
-			window->Add(box);
-		}
+protected:
+	// A window.mashwindow > box > button.vbar#spawn tree, a lone
+	// button.vbar and a label.
+	void SetUp() override {
+		ToolkitTest::SetUp();
+		window->SetClass("mashwindow");
+		button->SetClass("vbar");
+		lone->SetClass("vbar");
+		button->SetId("spawn");
+		box->Pack(button);
+		window->Add(box);
+	}
 
-		// b: the button, B: the button in its prelight state, l: the lone
-		// button, x: the box, L: the label, w: the window.
-		std::string Get(const std::string& property, char widget) {
-			button->SetState(widget == 'B' ? sfg::Widget::State::PRELIGHT : sfg::Widget::State::NORMAL);
-			const sfg::Widget::Ptr widgets[] = {button, button, lone, box, label, window};
-			return engine.GetProperty(property, *widgets[std::string("bBlxLw").find(widget)]);
-		}
+	// b: the button, B: the button in its prelight state, l: the lone
+	// button, x: the box, L: the label, w: the window.
+	std::string Get(const std::string& property, char widget) {
+		button->SetState(widget == 'B' ? sfg::Widget::State::PRELIGHT : sfg::Widget::State::NORMAL);
+		const sfg::Widget::Ptr widgets[] = {button, button, lone, box, label, window};
+		return engine.GetProperty(property, *widgets[std::string("bBlxLw").find(widget)]);
+	}
 
-		sfg::Engine& engine = sfg::Context::Get().GetEngine();
-		sfg::Window::Ptr window = sfg::Window::Create();
-		sfg::Box::Ptr box = sfg::Box::Create();
-		sfg::Button::Ptr button = sfg::Button::Create();
-		sfg::Button::Ptr lone = sfg::Button::Create();
-		sfg::Label::Ptr label = sfg::Label::Create();
+	sfg::Engine& engine = sfg::Context::Get().GetEngine();
+	sfg::Window::Ptr window = sfg::Window::Create();
+	sfg::Box::Ptr box = sfg::Box::Create();
+	sfg::Button::Ptr button = sfg::Button::Create();
+	sfg::Button::Ptr lone = sfg::Button::Create();
+	sfg::Label::Ptr label = sfg::Label::Create();
 };
 
 // Loads `theme` alone on top of the built-in look and reads one property of
@@ -53,8 +53,8 @@ struct ThemeRow {
 
 const ThemeRow g_themes[] = {
 	{"", true, 'B', "BackgroundColor", "#656762ff"},
-	{"Button.vbar { Color: #000002; } Button#spawn { Color: #000001; } Button { Color: #000003; }", true, 'b',
-	 "Color", "#000001"},
+	{"Button.vbar { Color: #000002; } Button#spawn { Color: #000001; } Button { Color: #000003; }", true, 'b', "Color",
+	 "#000001"},
 	{"Button.vbar { Padding: 1; } Button:Prelight { Padding: 3; }", true, 'B', "Padding", "1"},
 	{"Button:Prelight { Padding: 3; } Button.vbar:Prelight { Padding: 4; }", true, 'B', "Padding", "4"},
 	{"Button { Spacing: 7; } Button { Spacing: 8; }", true, 'b', "Spacing", "8"},
@@ -108,8 +108,8 @@ TEST_F(SfgTheme, FilesLoadOnTopAndUnreadableOnesApplyNothing) {
 	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
 	// Neither a theme nor a font is read from a FIFO (it would wait for a
 	// writer), a device or a directory; unknown fonts fall back to the default.
-	for(const std::string& path : {std::string("/nonexistent/x.theme"), ::testing::TempDir(), fifo,
-	                               std::string("/dev/zero")}) {
+	for(const std::string& path :
+		{std::string("/nonexistent/x.theme"), ::testing::TempDir(), fifo, std::string("/dev/zero")}) {
 		EXPECT_FALSE(desktop.LoadThemeFromFile(path)) << path;
 		EXPECT_EQ(sfg::Context::Get().GetFont(path), sfg::Context::Get().GetFont("Default")) << path;
 	}
@@ -151,8 +151,9 @@ TEST_F(SfgTheme, ParserSurvivesAnyInput) {
 		}
 	}
 	engine.ResetProperties();
-	for(const std::string& input : {std::string(100000, '{'), std::string(100000, '}'),
-	                                std::string(50000, '>') + "{ Gap: 1; }", std::string("Label { Gap: 1; }\0 x", 20)}) {
+	for(const std::string& input :
+		{std::string(100000, '{'), std::string(100000, '}'), std::string(50000, '>') + "{ Gap: 1; }",
+		 std::string("Label { Gap: 1; }\0 x", 20)}) {
 		EXPECT_FALSE(engine.LoadThemeFromString(input));
 	}
 	std::string deep;

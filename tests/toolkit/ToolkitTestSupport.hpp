@@ -16,8 +16,9 @@ namespace toolkit_test {
 // A mouse event: 'm' move, 'p'/'r' left press/release, 'P'/'R' right.
 inline sf::Event Mouse(char kind, int x, int y) {
 	sf::Event event;
-	event.type = kind == 'm' ? sf::Event::MouseMoved
-	             : (kind == 'p' || kind == 'P') ? sf::Event::MouseButtonPressed : sf::Event::MouseButtonReleased;
+	event.type = kind == 'm'                    ? sf::Event::MouseMoved
+				 : (kind == 'p' || kind == 'P') ? sf::Event::MouseButtonPressed
+												: sf::Event::MouseButtonReleased;
 	if(kind == 'm') {
 		event.mouseMove = {x, y};
 	}
@@ -64,8 +65,8 @@ struct Panel {
 
 inline Panel<std::shared_ptr> MakePanel(float x, float y) {
 	Panel<std::shared_ptr> panel{sfg::Window::Create(sfg::Window::BACKGROUND),
-	                             sfg::Box::Create(sfg::Box::Orientation::VERTICAL), sfg::Button::Create(),
-	                             sfg::Label::Create()};
+								 sfg::Box::Create(sfg::Box::Orientation::VERTICAL), sfg::Button::Create(),
+								 sfg::Label::Create()};
 	panel.button->SetRequisition(sf::Vector2f(40.f, 20.f));
 	panel.label->SetRequisition(sf::Vector2f(40.f, 20.f));
 	panel.box->Pack(panel.button);
@@ -77,10 +78,10 @@ inline Panel<std::shared_ptr> MakePanel(float x, float y) {
 
 // Every test starts from the built-in look.
 class ToolkitTest : public ::testing::Test {
-	protected:
-		void SetUp() override {
-			sfg::Context::Get().GetEngine().ResetProperties();
-		}
+protected:
+	void SetUp() override {
+		sfg::Context::Get().GetEngine().ResetProperties();
+	}
 };
 
 }

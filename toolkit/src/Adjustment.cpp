@@ -8,7 +8,7 @@ namespace sfg {
 Signal::SignalID Adjustment::OnChange = Signal::AllocateID();
 
 Adjustment::Ptr Adjustment::Create(float value, float lower, float upper, float minor_step, float major_step,
-                                   float page_size) {
+								   float page_size) {
 	return Ptr(new Adjustment(value, lower, upper, minor_step, major_step, page_size));
 }
 
@@ -75,8 +75,7 @@ void Adjustment::SetPageSize(float page_size) {
 	Configure(m_value, m_lower, m_upper, m_minor_step, m_major_step, page_size);
 }
 
-void Adjustment::Configure(float value, float lower, float upper, float minor_step, float major_step,
-                           float page_size) {
+void Adjustment::Configure(float value, float lower, float upper, float minor_step, float major_step, float page_size) {
 	const bool changed = value != m_value || lower != m_lower || upper != m_upper || page_size != m_page_size;
 	const float old_value = m_value;
 	m_value = value;

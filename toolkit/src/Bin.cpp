@@ -2,8 +2,6 @@
 
 namespace sfg {
 
-Bin::Bin() = default;
-
 Widget::Ptr Bin::GetChild() const {
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		if(Widget* child = GetSlot(i)) {

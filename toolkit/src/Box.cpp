@@ -39,7 +39,7 @@ Box::Orientation Box::GetOrientation() const {
 	return m_orientation;
 }
 
-sf::Vector2f Box::CalculateRequisition() {
+sf::Vector2f Box::CalculateRequisition() const {
 	const bool horizontal = m_orientation == Orientation::HORIZONTAL;
 	float along = 0.f;
 	float across = 0.f;
@@ -60,7 +60,7 @@ sf::Vector2f Box::CalculateRequisition() {
 	return horizontal ? sf::Vector2f(along, across) : sf::Vector2f(across, along);
 }
 
-void Box::AllocateChildren() {
+void Box::AllocateChildren() const {
 	const bool horizontal = m_orientation == Orientation::HORIZONTAL;
 	const sf::FloatRect& allocation = CurrentAllocation();
 	const float along_size = horizontal ? allocation.width : allocation.height;

@@ -31,7 +31,7 @@ const sf::String& Button::GetLabel() const {
 	return m_label;
 }
 
-sf::Vector2f Button::CalculateRequisition() {
+sf::Vector2f Button::CalculateRequisition() const {
 	const priv::Style& style = GetLook();
 	const sf::Vector2f text = priv::MeasureText(m_label, style.font, style.character_size, style.line_height);
 	return sf::Vector2f(std::ceil(text.x) + 2.f * style.padding, text.y + 2.f * style.padding);
@@ -53,7 +53,7 @@ void Button::BuildGeometry(priv::Geometry& geometry) const {
 	priv::TextLayout layout;
 	priv::LayoutText(layout, m_label, style.font, style.character_size, style.line_height, -1.f);
 	sf::Vector2f origin(std::floor((whole.width - std::ceil(layout.width)) / 2.f),
-	                    std::floor((whole.height - layout.GetHeight()) / 2.f));
+						std::floor((whole.height - layout.GetHeight()) / 2.f));
 	if(pressed) {
 		origin += sf::Vector2f(1.f, 1.f);
 	}

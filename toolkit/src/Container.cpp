@@ -2,8 +2,6 @@
 
 namespace sfg {
 
-Container::Container() = default;
-
 Container::~Container() {
 	for(const auto& child : m_children) {
 		if(child) {
@@ -130,9 +128,6 @@ void Container::HandleAdd(const Widget::Ptr&) {
 }
 
 void Container::HandleRemove(const Widget::Ptr&) {
-}
-
-void Container::AllocateChildren() {
 }
 
 void Container::Compact() const {

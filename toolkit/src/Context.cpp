@@ -48,8 +48,8 @@ FontMatch MatchFamily(const std::string& name) {
 
 bool SameName(const std::string& a, const std::string& b) {
 	return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-		return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-	});
+			   return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+		   });
 }
 
 // A regular file (or a link to one) with something in it. Nothing else is
@@ -72,8 +72,6 @@ Context& Context::Get() {
 	static Context* context = new Context();
 	return *context;
 }
-
-Context::Context() = default;
 
 Engine& Context::GetEngine() {
 	return m_engine;

@@ -3,6 +3,7 @@
 #include "priv/Dispatch.hpp"
 
 #include <algorithm>
+#include <sstream>
 
 namespace sfg {
 
@@ -47,7 +48,7 @@ void Desktop::HandleEvent(const sf::Event& event) {
 					if(!top && inside && event.type == sf::Event::MouseButtonPressed) {
 						BringToFront(widget);
 					}
-					widget->RouteEvent(event, sf::Vector2f(), sf::FloatRect(-1e9f, -1e9f, 2e9f, 2e9f));
+					widget->RouteEvent(event, sf::Vector2f());
 					routed[index] = true;
 				}
 				top = false;
@@ -106,7 +107,7 @@ void Desktop::RemoveAll() {
 
 void Desktop::BringToFront(SharedPtr<const Widget> widget) {
 	auto found = std::find_if(m_children.begin(), m_children.end(),
-	                          [&widget](const Widget::Ptr& child) { return child.get() == widget.get(); });
+							  [&widget](const Widget::Ptr& child) { return child.get() == widget.get(); });
 	if(found != m_children.end()) {
 		std::rotate(found, found + 1, m_children.end());
 	}
@@ -118,6 +119,47 @@ const std::vector<Widget::Ptr>& Desktop::GetWidgets() const {
 
 bool Desktop::LoadThemeFromFile(const std::string& filename) {
 	return Context::Get().GetEngine().LoadThemeFromFile(filename);
+}
+
+bool Desktop::SetProperty(const std::string& selector, const std::string& property, const std::string& value) {
+	return Context::Get().GetEngine().SetProperty(selector, property, value);
+}
+
+bool Desktop::SetProperty(const std::string& selector, const std::string& property, const char* value) {
+	return SetProperty(selector, property, value ? std::string(value) : std::string());
+}
+
+bool Desktop::SetProperty(const std::string& selector, const std::string& property, const sf::Color& value) {
+	static const char digits[] = "0123456789abcdef";
+	std::string text("#");
+	for(auto component : {value.r, value.g, value.b, value.a}) {
+		text += digits[component >> 4];
+		text += digits[component & 15];
+	}
+	return SetProperty(selector, property, text);
+}
+
+namespace {
+
+template <typename T>
+std::string StreamText(T value) {
+	std::ostringstream stream;
+	stream << value;
+	return stream.str();
+}
+
+}
+
+std::string Desktop::NumberText(long double value) {
+	return StreamText(value);
+}
+
+std::string Desktop::NumberText(long long value) {
+	return StreamText(value);
+}
+
+std::string Desktop::NumberText(unsigned long long value) {
+	return StreamText(value);
 }
 
 }

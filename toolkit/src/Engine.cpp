@@ -51,10 +51,6 @@ unsigned int Engine::GetGeneration() const {
 	return m_theme->GetGeneration();
 }
 
-priv::Theme& Engine::GetTheme() {
-	return *m_theme;
-}
-
 const priv::Theme& Engine::GetTheme() const {
 	return *m_theme;
 }

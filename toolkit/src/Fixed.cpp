@@ -8,8 +8,6 @@ Fixed::Ptr Fixed::Create() {
 	return Ptr(new Fixed());
 }
 
-Fixed::Fixed() = default;
-
 const std::string& Fixed::GetName() const {
 	static const std::string name("Fixed");
 	return name;
@@ -29,7 +27,7 @@ void Fixed::Move(Widget::Ptr widget, const sf::Vector2f& position) {
 	RequestResize();
 }
 
-sf::Vector2f Fixed::CalculateRequisition() {
+sf::Vector2f Fixed::CalculateRequisition() const {
 	sf::Vector2f size;
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		const Widget* child = GetSlot(i);
@@ -44,7 +42,7 @@ sf::Vector2f Fixed::CalculateRequisition() {
 	return size;
 }
 
-void Fixed::AllocateChildren() {
+void Fixed::AllocateChildren() const {
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		Widget* child = GetSlot(i);
 		if(!child || !child->IsLocallyVisible()) {

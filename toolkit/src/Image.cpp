@@ -12,8 +12,6 @@ Image::Image(const sf::Image& image) :
 	m_image(image) {
 }
 
-Image::~Image() = default;
-
 const std::string& Image::GetName() const {
 	static const std::string name("Image");
 	return name;
@@ -30,7 +28,7 @@ const sf::Image& Image::GetImage() const {
 	return m_image;
 }
 
-sf::Vector2f Image::CalculateRequisition() {
+sf::Vector2f Image::CalculateRequisition() const {
 	const sf::Vector2u size = m_image.getSize();
 	return sf::Vector2f(static_cast<float>(size.x), static_cast<float>(size.y));
 }

@@ -85,13 +85,13 @@ const priv::TextLayout& Label::GetLayout() const {
 	return layout;
 }
 
-sf::Vector2f Label::CalculateRequisition() {
+sf::Vector2f Label::CalculateRequisition() const {
 	const priv::TextLayout& layout = GetLayout();
 	const float height = layout.GetHeight();
 	return sf::Vector2f(m_wrap ? 0.f : std::ceil(layout.width), height);
 }
 
-void Label::HandleSizeChange(const sf::Vector2f& old_size) {
+void Label::HandleSizeChange(const sf::Vector2f& old_size) const {
 	if(m_wrap && old_size.x != CurrentAllocation().width) {
 		// The wrapped height depends on the width just given.
 		RequestResize();

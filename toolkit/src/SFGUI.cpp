@@ -14,8 +14,6 @@ SFGUI::SFGUI() {
 	Context::Get();
 }
 
-SFGUI::~SFGUI() = default;
-
 void SFGUI::Display(sf::RenderWindow& target) {
 	Display(static_cast<sf::RenderTarget&>(target));
 }
@@ -40,9 +38,8 @@ sf::FloatRect PaintedArea(const Widget& widget) {
 }
 
 bool Encloses(const sf::FloatRect& outer, const sf::FloatRect& inner) {
-	return inner.left >= outer.left && inner.top >= outer.top &&
-	       inner.left + inner.width <= outer.left + outer.width &&
-	       inner.top + inner.height <= outer.top + outer.height;
+	return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+		   inner.top + inner.height <= outer.top + outer.height;
 }
 
 }

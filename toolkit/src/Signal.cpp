@@ -31,8 +31,9 @@ void Signal::Disconnect(unsigned int serial) {
 		return;
 	}
 	auto& slots = m_state->slots;
-	slots.erase(std::remove_if(slots.begin(), slots.end(), [serial](const Slot& slot) { return slot.serial == serial; }),
-	            slots.end());
+	slots.erase(
+		std::remove_if(slots.begin(), slots.end(), [serial](const Slot& slot) { return slot.serial == serial; }),
+		slots.end());
 }
 
 void Signal::operator()() const {
@@ -45,7 +46,7 @@ void Signal::operator()() const {
 	const std::vector<Slot> snapshot = state->slots;
 	for(const auto& slot : snapshot) {
 		const bool connected = std::any_of(state->slots.begin(), state->slots.end(),
-		                                   [&slot](const Slot& other) { return other.serial == slot.serial; });
+										   [&slot](const Slot& other) { return other.serial == slot.serial; });
 		if(connected && slot.delegate && *slot.delegate) {
 			// Keep the delegate alive even if it disconnects itself.
 			const std::shared_ptr<Delegate> delegate = slot.delegate;

@@ -26,15 +26,13 @@ Table::Ptr Table::Create() {
 	return Ptr(new Table());
 }
 
-Table::Table() = default;
-
 const std::string& Table::GetName() const {
 	static const std::string name("Table");
 	return name;
 }
 
 void Table::Attach(Widget::Ptr widget, const sf::Rect<sf::Uint32>& rect, int x_options, int y_options,
-                   const sf::Vector2f& padding) {
+				   const sf::Vector2f& padding) {
 	PackInfo info;
 	info.cell = rect;
 	info.cell.width = std::max<sf::Uint32>(1, rect.width);
@@ -72,7 +70,7 @@ void Table::ComputeLines() const {
 	sf::Uint32 rows = 0;
 	auto usable = [](const PackInfo& info) {
 		return info.cell.left < g_max_lines && info.cell.top < g_max_lines && info.cell.width <= g_max_lines &&
-		       info.cell.height <= g_max_lines;
+			   info.cell.height <= g_max_lines;
 	};
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		const Widget* child = GetSlot(i);
@@ -86,7 +84,8 @@ void Table::ComputeLines() const {
 	m_columns.assign(columns, Line());
 	m_rows.assign(rows, Line());
 	for(std::size_t c = 0; c < m_columns.size(); ++c) {
-		m_columns[c].spacing = (c + 1 < m_columns.size()) ? SpacingFor(c, m_general_column_spacing, m_column_spacing) : 0.f;
+		m_columns[c].spacing =
+			(c + 1 < m_columns.size()) ? SpacingFor(c, m_general_column_spacing, m_column_spacing) : 0.f;
 	}
 	for(std::size_t r = 0; r < m_rows.size(); ++r) {
 		m_rows[r].spacing = (r + 1 < m_rows.size()) ? SpacingFor(r, m_general_row_spacing, m_row_spacing) : 0.f;
@@ -101,7 +100,8 @@ void Table::ComputeLines() const {
 				continue;
 			}
 			const sf::Vector2f& requisition = child->GetRequisition();
-			auto apply = [spanning](std::vector<Line>& lines, sf::Uint32 first, sf::Uint32 span, float need, bool expand) {
+			auto apply = [spanning](std::vector<Line>& lines, sf::Uint32 first, sf::Uint32 span, float need,
+									bool expand) {
 				if((span > 1) != (spanning == 1)) {
 					return;
 				}
@@ -121,14 +121,14 @@ void Table::ComputeLines() const {
 				}
 			};
 			apply(m_columns, info.cell.left, info.cell.width, requisition.x + 2.f * info.padding.x,
-			      (info.x_options & EXPAND) != 0);
+				  (info.x_options & EXPAND) != 0);
 			apply(m_rows, info.cell.top, info.cell.height, requisition.y + 2.f * info.padding.y,
-			      (info.y_options & EXPAND) != 0);
+				  (info.y_options & EXPAND) != 0);
 		}
 	}
 }
 
-sf::Vector2f Table::CalculateRequisition() {
+sf::Vector2f Table::CalculateRequisition() const {
 	ComputeLines();
 	sf::Vector2f size;
 	for(const auto& column : m_columns) {
@@ -159,14 +159,14 @@ void Table::Distribute(std::vector<Line>& lines, float available) {
 	}
 }
 
-void Table::AllocateChildren() {
+void Table::AllocateChildren() const {
 	// The lines were computed with the requisition, which is current.
 	GetRequisition();
 	const sf::FloatRect& allocation = CurrentAllocation();
 	Distribute(m_columns, allocation.width);
 	Distribute(m_rows, allocation.height);
 	auto place = [](const std::vector<Line>& lines, sf::Uint32 first, sf::Uint32 span, float padding, bool fill,
-	                float own, float& start, float& size) {
+					float own, float& start, float& size) {
 		const Line& last = lines[first + span - 1];
 		const float cell_start = lines[first].position;
 		const float cell_end = last.position + last.allocation;
@@ -189,10 +189,10 @@ void Table::AllocateChildren() {
 		float y = 0.f;
 		float width = 0.f;
 		float height = 0.f;
-		place(m_columns, info.cell.left, info.cell.width, info.padding.x, (info.x_options & FILL) != 0, requisition.x, x,
-		      width);
+		place(m_columns, info.cell.left, info.cell.width, info.padding.x, (info.x_options & FILL) != 0, requisition.x,
+			  x, width);
 		place(m_rows, info.cell.top, info.cell.height, info.padding.y, (info.y_options & FILL) != 0, requisition.y, y,
-		      height);
+			  height);
 		child->SetAllocation(sf::FloatRect(x, y, width, height));
 	}
 }

@@ -9,14 +9,11 @@ Viewport::Ptr Viewport::Create() {
 }
 
 Viewport::Ptr Viewport::Create(Adjustment::Ptr horizontal_adjustment, Adjustment::Ptr vertical_adjustment) {
-	Ptr viewport(new Viewport(nullptr, nullptr));
+	Ptr viewport(new Viewport());
 	// Connections need the shared pointer, so they are made after construction.
 	viewport->SetHorizontalAdjustment(horizontal_adjustment ? horizontal_adjustment : Adjustment::Create());
 	viewport->SetVerticalAdjustment(vertical_adjustment ? vertical_adjustment : Adjustment::Create());
 	return viewport;
-}
-
-Viewport::Viewport(Adjustment::Ptr, Adjustment::Ptr) {
 }
 
 Viewport::~Viewport() {
@@ -67,7 +64,7 @@ void Viewport::Watch(Adjustment::Ptr& slot, unsigned int& connection, Adjustment
 	Invalidate();
 }
 
-sf::Vector2f Viewport::CalculateRequisition() {
+sf::Vector2f Viewport::CalculateRequisition() const {
 	const Widget::Ptr child = GetChild();
 	if(child && child->IsLocallyVisible()) {
 		child->GetRequisition();
@@ -75,7 +72,7 @@ sf::Vector2f Viewport::CalculateRequisition() {
 	return sf::Vector2f();
 }
 
-void Viewport::AllocateChildren() {
+void Viewport::AllocateChildren() const {
 	const Widget::Ptr child = GetChild();
 	if(child && child->IsLocallyVisible()) {
 		const sf::Vector2f& requisition = child->GetRequisition();

@@ -30,13 +30,9 @@ Signal::SignalID Widget::OnKeyPress = Signal::AllocateID();
 Signal::SignalID Widget::OnKeyRelease = Signal::AllocateID();
 Signal::SignalID Widget::OnText = Signal::AllocateID();
 
+const sf::FloatRect Widget::NoClip(-1e9f, -1e9f, 2e9f, 2e9f);
+
 namespace {
-
-const sf::FloatRect g_everywhere(-1e9f, -1e9f, 2e9f, 2e9f);
-
-bool Inside(const sf::FloatRect& rect, float x, float y) {
-	return x >= rect.left && x < rect.left + rect.width && y >= rect.top && y < rect.top + rect.height;
-}
 
 sf::FloatRect Intersect(const sf::FloatRect& a, const sf::FloatRect& b) {
 	sf::FloatRect result;
@@ -48,6 +44,22 @@ sf::FloatRect Intersect(const sf::FloatRect& a, const sf::FloatRect& b) {
 
 unsigned int ThemeGeneration() {
 	return Context::Get().GetEngine().GetGeneration();
+}
+
+// Calls `visit` on each child in `children` (null for a leaf). A visit may
+// run signal handlers outside event routing (leaving from Desktop::Remove,
+// a state reset through SetState), and a handler may add or remove children:
+// so the walk goes by index over the live list and holds the child it visits.
+template <typename Visit>
+void ForEachChild(const std::vector<Widget::Ptr>* children, Visit visit) {
+	if(!children) {
+		return;
+	}
+	for(std::size_t i = 0; i < children->size(); ++i) {
+		if(const Widget::Ptr child = (*children)[i]) {
+			visit(*child);
+		}
+	}
 }
 
 }
@@ -118,11 +130,11 @@ void Widget::SetRequisition(const sf::Vector2f& requisition) {
 const sf::Vector2f& Widget::GetRequisition() const {
 	const Widget* root = GetRoot();
 	if(root->m_layout_generation != ThemeGeneration()) {
-		const_cast<Widget*>(root)->RefreshThemeRecursive();
+		root->RefreshThemeRecursive();
 	}
 	if(m_requisition_dirty) {
 		m_requisition_dirty = false;
-		sf::Vector2f size = const_cast<Widget*>(this)->CalculateRequisition();
+		sf::Vector2f size = CalculateRequisition();
 		if(m_requested_size.x > 0.f) {
 			size.x = std::max(size.x, m_requested_size.x);
 		}
@@ -140,8 +152,12 @@ const sf::FloatRect& Widget::GetAllocation() const {
 }
 
 void Widget::SetAllocation(const sf::FloatRect& rect) {
+	Allocate(rect);
+}
+
+void Widget::Allocate(const sf::FloatRect& rect) const {
 	const sf::FloatRect rounded(std::round(rect.left), std::round(rect.top), std::max(0.f, std::round(rect.width)),
-	                            std::max(0.f, std::round(rect.height)));
+								std::max(0.f, std::round(rect.height)));
 	const bool moved = rounded.left != m_allocation.left || rounded.top != m_allocation.top;
 	const bool resized = rounded.width != m_allocation.width || rounded.height != m_allocation.height;
 	if(!moved && !resized && !m_layout_dirty) {
@@ -266,7 +282,7 @@ void Widget::HandleEvent(const sf::Event& event) {
 			if(m_parent) {
 				origin = m_parent->GetAbsolutePosition() + m_parent->GetChildOffset();
 			}
-			RouteEvent(event, origin, g_everywhere);
+			RouteEvent(event, origin);
 			break;
 		}
 		case sf::Event::MouseLeft:
@@ -285,7 +301,7 @@ void Widget::HandleEvent(const sf::Event& event) {
 void Widget::Update(float) {
 }
 
-void Widget::RequestResize() {
+void Widget::RequestResize() const {
 	MarkRequisitionDirty();
 }
 
@@ -294,14 +310,10 @@ void Widget::Invalidate() const {
 	MarkRenderDirty();
 }
 
-sf::Vector2f Widget::CalculateRequisition() {
-	return sf::Vector2f();
+void Widget::AllocateChildren() const {
 }
 
-void Widget::AllocateChildren() {
-}
-
-void Widget::HandleSizeChange(const sf::Vector2f&) {
+void Widget::HandleSizeChange(const sf::Vector2f&) const {
 }
 
 void Widget::BuildGeometry(priv::Geometry&) const {
@@ -373,7 +385,7 @@ bool Widget::IsMouseButtonDown(sf::Mouse::Button button) const {
 	return false;
 }
 
-void Widget::Emit(Signal::SignalID id) {
+void Widget::Emit(Signal::SignalID id) const {
 	priv::Dispatch::Emit(*this, id);
 }
 
@@ -384,60 +396,39 @@ void Widget::EnsureLayout() const {
 void Widget::InvalidateStyle() {
 	m_style_dirty = true;
 	m_geometry_dirty = true;
-	if(const auto* children = GetChildList()) {
-		for(const auto& child : *children) {
-			if(child) {
-				child->InvalidateStyle();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.InvalidateStyle(); });
 	MarkRequisitionDirty();
 }
 
-void Widget::RefreshThemeRecursive() {
+void Widget::RefreshThemeRecursive() const {
 	m_style_dirty = true;
 	m_geometry_dirty = true;
 	m_requisition_dirty = true;
 	m_layout_dirty = true;
 	m_render_dirty = true;
 	m_layout_generation = ThemeGeneration();
-	if(const auto* children = GetChildList()) {
-		for(const auto& child : *children) {
-			if(child) {
-				child->RefreshThemeRecursive();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.RefreshThemeRecursive(); });
 }
 
 bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip) {
 	if(!m_visible) {
 		return false;
 	}
-	float x = 0.f;
-	float y = 0.f;
-	if(event.type == sf::Event::MouseMoved) {
-		x = static_cast<float>(event.mouseMove.x);
-		y = static_cast<float>(event.mouseMove.y);
-	}
-	else {
-		x = static_cast<float>(event.mouseButton.x);
-		y = static_cast<float>(event.mouseButton.y);
-	}
+	const bool moved = event.type == sf::Event::MouseMoved;
+	const float x = static_cast<float>(moved ? event.mouseMove.x : event.mouseButton.x);
+	const float y = static_cast<float>(moved ? event.mouseMove.y : event.mouseButton.y);
 	const sf::FloatRect rect(origin.x + m_allocation.left, origin.y + m_allocation.top, m_allocation.width,
-	                         m_allocation.height);
-	const bool inside = Inside(rect, x, y) && Inside(clip, x, y);
+							 m_allocation.height);
+	const bool inside = rect.contains(x, y) && clip.contains(x, y);
 	bool taken = false;
 	if(const auto* children = GetChildList()) {
 		const sf::Vector2f child_origin = sf::Vector2f(rect.left, rect.top) + GetChildOffset();
 		const sf::FloatRect child_clip = ClipsChildren() ? Intersect(clip, rect) : clip;
-		// Routing runs no handler, so the list cannot change under us.
-		for(std::size_t i = 0; i < children->size(); ++i) {
-			const Ptr& child = (*children)[i];
-			if(child && child->RouteEvent(event, child_origin, child_clip)) {
+		ForEachChild(children, [&](Widget& child) {
+			if(child.RouteEvent(event, child_origin, child_clip)) {
 				taken = true;
 			}
-		}
+		});
 	}
 	return ProcessOwnEvent(event, inside, taken);
 }
@@ -514,13 +505,7 @@ void Widget::RouteLeave() {
 	if(!m_mouse_in) {
 		return;
 	}
-	if(const auto* children = GetChildList()) {
-		for(std::size_t i = 0; i < children->size(); ++i) {
-			if((*children)[i]) {
-				(*children)[i]->RouteLeave();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.RouteLeave(); });
 	UpdateHover(false, -1, -1);
 }
 
@@ -540,8 +525,8 @@ void Widget::RouteKeyEvent(const sf::Event& event) {
 	}
 }
 
-void Widget::MarkRequisitionDirty() {
-	Widget* widget = this;
+void Widget::MarkRequisitionDirty() const {
+	const Widget* widget = this;
 	while(true) {
 		widget->m_requisition_dirty = true;
 		widget->m_layout_dirty = true;
@@ -562,7 +547,7 @@ void Widget::LayoutRoot() const {
 		return;
 	}
 	if(m_layout_generation != ThemeGeneration()) {
-		const_cast<Widget*>(this)->RefreshThemeRecursive();
+		RefreshThemeRecursive();
 	}
 	if(!m_requisition_dirty && !m_layout_dirty) {
 		return;
@@ -570,12 +555,11 @@ void Widget::LayoutRoot() const {
 	// Signals raised while laying out (size changes) run after it.
 	priv::Dispatch::Scope scope;
 	m_in_layout = true;
-	Widget* self = const_cast<Widget*>(this);
 	// A wrapping label may change its height once it learns its width, so a
 	// second pass can be needed; more would mean a cycle, which is cut.
 	for(int pass = 0; pass < 4 && (m_requisition_dirty || m_layout_dirty); ++pass) {
 		const sf::Vector2f size = GetRootSize(GetRequisition());
-		self->SetAllocation(sf::FloatRect(m_allocation.left, m_allocation.top, size.x, size.y));
+		Allocate(sf::FloatRect(m_allocation.left, m_allocation.top, size.x, size.y));
 	}
 	m_requisition_dirty = false;
 	m_layout_dirty = false;
@@ -589,13 +573,7 @@ void Widget::ResetInteraction() {
 	if(m_state == State::PRELIGHT || m_state == State::ACTIVE) {
 		SetState(State::NORMAL);
 	}
-	if(const auto* children = GetChildList()) {
-		for(const auto& child : *children) {
-			if(child) {
-				child->ResetInteraction();
-			}
-		}
-	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.ResetInteraction(); });
 }
 
 const Widget* Widget::GetRoot() const {

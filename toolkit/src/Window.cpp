@@ -65,7 +65,7 @@ sf::FloatRect Window::GetClientRect() const {
 	const float title = GetTitleBarHeight();
 	const sf::FloatRect& allocation = CurrentAllocation();
 	return sf::FloatRect(frame, title + frame, std::max(0.f, allocation.width - 2.f * frame),
-	                     std::max(0.f, allocation.height - 2.f * frame - title));
+						 std::max(0.f, allocation.height - 2.f * frame - title));
 }
 
 sf::FloatRect Window::GetCloseButtonRect() const {
@@ -79,10 +79,10 @@ sf::FloatRect Window::GetCloseButtonRect() const {
 sf::FloatRect Window::GetResizeHandleRect() const {
 	const sf::FloatRect& allocation = CurrentAllocation();
 	return sf::FloatRect(allocation.width - g_handle_size, allocation.height - g_handle_size, g_handle_size,
-	                     g_handle_size);
+						 g_handle_size);
 }
 
-sf::Vector2f Window::CalculateRequisition() {
+sf::Vector2f Window::CalculateRequisition() const {
 	const priv::Style& style = GetLook();
 	const float frame = style.border_width + style.gap;
 	sf::Vector2f size(2.f * frame, 2.f * frame + GetTitleBarHeight());
@@ -99,7 +99,7 @@ sf::Vector2f Window::GetRootSize(const sf::Vector2f& requisition) const {
 	return sf::Vector2f(std::max(allocation.width, requisition.x), std::max(allocation.height, requisition.y));
 }
 
-void Window::AllocateChildren() {
+void Window::AllocateChildren() const {
 	const Widget::Ptr child = GetChild();
 	if(child && child->IsLocallyVisible()) {
 		child->SetAllocation(GetClientRect());
@@ -117,7 +117,7 @@ void Window::BuildGeometry(priv::Geometry& geometry) const {
 	if(HasStyle(BACKGROUND)) {
 		geometry.AddRect(whole, style.background_color);
 		geometry.AddBevel(whole, style.border_width, priv::ShiftColor(style.border_color, shift),
-		                  priv::ShiftColor(style.border_color, -shift));
+						  priv::ShiftColor(style.border_color, -shift));
 	}
 	if(HasStyle(TITLEBAR)) {
 		const float title = GetTitleBarHeight();
@@ -125,15 +125,15 @@ void Window::BuildGeometry(priv::Geometry& geometry) const {
 		if(style.font && !m_title.isEmpty()) {
 			priv::TextLayout layout;
 			priv::LayoutText(layout, m_title, style.font, style.character_size, style.line_height, -1.f);
-			priv::AppendText(geometry.glyphs, layout, sf::Vector2f(style.title_padding + style.border_width,
-			                                                       style.title_padding), style.color);
+			priv::AppendText(geometry.glyphs, layout,
+							 sf::Vector2f(style.title_padding + style.border_width, style.title_padding), style.color);
 			geometry.glyph_texture = priv::GlyphTable::For(style.font, style.character_size).GetTexture();
 		}
 		if(HasStyle(CLOSE)) {
 			const sf::FloatRect box = GetCloseButtonRect();
 			geometry.AddRect(box, priv::ShiftColor(style.title_background_color, -shift));
 			geometry.AddBevel(box, 1.f, priv::ShiftColor(style.title_background_color, shift),
-			                  priv::ShiftColor(style.title_background_color, -2 * shift));
+							  priv::ShiftColor(style.title_background_color, -2 * shift));
 		}
 	}
 	if(HasStyle(RESIZE)) {
@@ -142,8 +142,8 @@ void Window::BuildGeometry(priv::Geometry& geometry) const {
 		for(int step = 0; step < 3; ++step) {
 			const float inset = 3.f * static_cast<float>(step);
 			geometry.AddRect(sf::FloatRect(handle.left + inset, handle.top + handle.height - 2.f - inset,
-			                               handle.width - inset - 1.f, 1.f),
-			                 color);
+										   handle.width - inset - 1.f, 1.f),
+							 color);
 		}
 	}
 }
@@ -198,7 +198,7 @@ void Window::HandleMouseMoveEvent(int x, int y) {
 	const sf::Vector2f& requisition = GetRequisition();
 	const sf::Vector2f wanted = cursor - origin + m_resize_offset;
 	SetAllocation(sf::FloatRect(allocation.left, allocation.top, std::max(requisition.x, wanted.x),
-	                            std::max(requisition.y, wanted.y)));
+								std::max(requisition.y, wanted.y)));
 }
 
 }

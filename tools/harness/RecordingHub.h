@@ -1,5 +1,4 @@
-#ifndef RECORDINGHUB_H
-#define RECORDINGHUB_H
+#pragma once
 
 #include <string>
 #include <vector>
@@ -25,5 +24,3 @@ struct HubRecord
 };
 
 extern HubRecord hubRecord;
-
-#endif

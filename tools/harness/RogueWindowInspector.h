@@ -1,5 +1,4 @@
-#ifndef ROGUEWINDOWINSPECTOR_H
-#define ROGUEWINDOWINSPECTOR_H
+#pragma once
 
 #include "RogueButton.h"
 #include "RogueWindow.h"
@@ -29,16 +28,46 @@ public:
         return rows;
     }
 
-    RogueButton* Cell(int x, int y) const { return w->m_RogueButtons[cord(x, y)]; }
-    const std::vector<RogueButton*>& Cells() const { return w->m_RogueButtons; }
-    const std::vector<RogueButton*>& Choices() const { return w->m_ChooseButtons; }
-    const std::vector<DungeonRoom*>& Rooms() const { return w->m_DungeonRooms; }
-    std::vector<int>& Permutation() const { return w->m_shuffledints; }
-    std::string Description() const { return w->m_Description->GetText().toAnsiString(); }
-    sfg::Window::Ptr Window() const { return w->m_Window; }
-    sfg::Button::Ptr InventoryButton() const { return w->m_bInventory; }
-    sfg::Button::Ptr DeleteButton() const { return w->m_bDelete; }
-    sfg::Button::Ptr SpawnButton() const { return w->m_bSpawn; }
+    RogueButton* Cell(int x, int y) const
+    {
+        return w->m_RogueButtons[cord(x, y)];
+    }
+    const std::vector<RogueButton*>& Cells() const
+    {
+        return w->m_RogueButtons;
+    }
+    const std::vector<RogueButton*>& Choices() const
+    {
+        return w->m_ChooseButtons;
+    }
+    const std::vector<DungeonRoom*>& Rooms() const
+    {
+        return w->m_DungeonRooms;
+    }
+    std::vector<int>& Permutation() const
+    {
+        return w->m_shuffledints;
+    }
+    std::string Description() const
+    {
+        return w->m_Description->GetText().toAnsiString();
+    }
+    sfg::Window::Ptr Window() const
+    {
+        return w->m_Window;
+    }
+    sfg::Button::Ptr InventoryButton() const
+    {
+        return w->m_bInventory;
+    }
+    sfg::Button::Ptr DeleteButton() const
+    {
+        return w->m_bDelete;
+    }
+    sfg::Button::Ptr SpawnButton() const
+    {
+        return w->m_bSpawn;
+    }
 
     // Chooses the kind and clicks the cell, as the window's handlers do.
     void Place(RoomType type, int x, int y)
@@ -46,11 +75,15 @@ public:
         w->m_CurrentRoomType = type;
         w->AddRoomAt(sf::Vector2i(x, y));
     }
-    void Remove(int x, int y) { w->RemoveRoomAt(sf::Vector2i(x, y)); }
-    void Refresh() { w->RefreshDungeon(); }
+    void Remove(int x, int y)
+    {
+        w->RemoveRoomAt(sf::Vector2i(x, y));
+    }
+    void Refresh()
+    {
+        w->RefreshDungeon();
+    }
 
 private:
     RogueWindow* w;
 };
-
-#endif

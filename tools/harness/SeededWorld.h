@@ -1,5 +1,4 @@
-#ifndef SEEDEDWORLD_H
-#define SEEDEDWORLD_H
+#pragma once
 
 #include <vector>
 
@@ -18,5 +17,3 @@ World* NewSeededWorld(unsigned seed);
 // `glob` itself. Rooms shared by several objects are freed once. The game
 // never frees any of this; tests do, so that leak checks stay meaningful.
 void FreeSeededWorld(const std::vector<Object*>& extra = {});
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef STARTEDGAME_H
-#define STARTEDGAME_H
+#pragma once
 
 class CreateBar;
 class Eventfulness;
@@ -30,5 +29,3 @@ struct StartedGame
 // display. Nothing is freed but the renderer, which the caller deletes to
 // close the window; glob points at the new game.
 StartedGame StartGame(unsigned seed);
-
-#endif

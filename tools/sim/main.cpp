@@ -1,8 +1,6 @@
 // vondrellex-sim: runs the game's world without a window, from a seed, with
 // the human side idle, and prints what happened. For balancing, soak runs
 // and benchmarks.
-#include "Eventfulness.h"
-#include "Glob.h"
 #include "RecordingHub.h"
 #include "SeededWorld.h"
 #include "World.h"
@@ -126,7 +124,7 @@ int main(int argc, char** argv)
     if (endTurn < 0)
         std::cout << "the game had not ended\n";
     else
-        std::cout << "the game ended in turn " << endTurn << ": " << (won ? "the human won" : "the human lost")
-                  << "\n";
+        std::cout << "the game ended in turn " << endTurn << ": "
+                  << (won ? "the human won" : "the human lost") << "\n";
     return 0;
 }

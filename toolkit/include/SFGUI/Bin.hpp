@@ -6,16 +6,15 @@ namespace sfg {
 
 // A container with at most one child; further Add calls are ignored.
 class Bin : public Container {
-	public:
-		typedef SharedPtr<Bin> Ptr;
-		typedef SharedPtr<const Bin> PtrConst;
+public:
+	typedef SharedPtr<Bin> Ptr;
+	typedef SharedPtr<const Bin> PtrConst;
 
-		// The child, or null.
-		Widget::Ptr GetChild() const;
+	// The child, or null.
+	Widget::Ptr GetChild() const;
 
-	protected:
-		Bin();
-		bool AcceptsChild() const override;
+protected:
+	bool AcceptsChild() const override;
 };
 
 }

@@ -11,35 +11,32 @@ namespace sfg {
 // stretched. Requisition: sum along the axis plus `spacing` between visible
 // children, maximum across.
 class Box : public Container {
-	public:
-		typedef SharedPtr<Box> Ptr;
-		typedef SharedPtr<const Box> PtrConst;
+public:
+	typedef SharedPtr<Box> Ptr;
+	typedef SharedPtr<const Box> PtrConst;
 
-		enum class Orientation : char {
-			HORIZONTAL = 0,
-			VERTICAL
-		};
+	enum class Orientation : char { HORIZONTAL = 0, VERTICAL };
 
-		// spacing: pixels between neighbouring visible children (default 0).
-		static Ptr Create(Orientation orientation = Orientation::HORIZONTAL, float spacing = 0.f);
+	// spacing: pixels between neighbouring visible children (default 0).
+	static Ptr Create(Orientation orientation = Orientation::HORIZONTAL, float spacing = 0.f);
 
-		const std::string& GetName() const override;
+	const std::string& GetName() const override;
 
-		// Appends a child (Add(widget) is the same as Pack(widget, true, true)).
-		void Pack(Widget::Ptr widget, bool expand = true, bool fill = true);
+	// Appends a child (Add(widget) is the same as Pack(widget, true, true)).
+	void Pack(Widget::Ptr widget, bool expand = true, bool fill = true);
 
-		void SetSpacing(float spacing);
-		float GetSpacing() const;
-		Orientation GetOrientation() const;
+	void SetSpacing(float spacing);
+	float GetSpacing() const;
+	Orientation GetOrientation() const;
 
-	protected:
-		Box(Orientation orientation, float spacing);
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
+protected:
+	Box(Orientation orientation, float spacing);
+	sf::Vector2f CalculateRequisition() const override;
+	void AllocateChildren() const override;
 
-	private:
-		Orientation m_orientation;
-		float m_spacing;
+private:
+	Orientation m_orientation;
+	float m_spacing;
 };
 
 }

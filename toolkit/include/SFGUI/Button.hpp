@@ -11,28 +11,28 @@ namespace sfg {
 // (pointer over it) and active (pressed). A click on a button does not also
 // count as a click on the containers around it.
 class Button : public Widget {
-	public:
-		typedef SharedPtr<Button> Ptr;
-		typedef SharedPtr<const Button> PtrConst;
+public:
+	typedef SharedPtr<Button> Ptr;
+	typedef SharedPtr<const Button> PtrConst;
 
-		static Ptr Create(const sf::String& label = sf::String());
+	static Ptr Create(const sf::String& label = sf::String());
 
-		const std::string& GetName() const override;
+	const std::string& GetName() const override;
 
-		void SetLabel(const sf::String& label);
-		const sf::String& GetLabel() const;
+	void SetLabel(const sf::String& label);
+	const sf::String& GetLabel() const;
 
-	protected:
-		explicit Button(const sf::String& label);
-		sf::Vector2f CalculateRequisition() override;
-		void BuildGeometry(priv::Geometry& geometry) const override;
-		void HandleMouseEnter(int x, int y) override;
-		void HandleMouseLeave(int x, int y) override;
-		void HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x, int y) override;
-		bool TakesClickAlone() const override;
+protected:
+	explicit Button(const sf::String& label);
+	sf::Vector2f CalculateRequisition() const override;
+	void BuildGeometry(priv::Geometry& geometry) const override;
+	void HandleMouseEnter(int x, int y) override;
+	void HandleMouseLeave(int x, int y) override;
+	void HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x, int y) override;
+	bool TakesClickAlone() const override;
 
-	private:
-		sf::String m_label;
+private:
+	sf::String m_label;
 };
 
 }

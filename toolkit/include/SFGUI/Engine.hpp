@@ -1,11 +1,7 @@
 #pragma once
 
-#include <SFML/Graphics/Color.hpp>
-
 #include <memory>
-#include <sstream>
 #include <string>
-#include <type_traits>
 
 namespace sfg {
 
@@ -18,69 +14,40 @@ class Theme;
 // Holds the theme: the built-in look plus every rule loaded on top of it.
 // One engine serves the whole process (see Context).
 class Engine {
-	public:
-		Engine();
-		~Engine();
-		Engine(const Engine&) = delete;
-		Engine& operator=(const Engine&) = delete;
+public:
+	Engine();
+	~Engine();
+	Engine(const Engine&) = delete;
+	Engine& operator=(const Engine&) = delete;
 
-		// Reads a CSS-like theme file and adds its rules on top of the current
-		// ones. Returns false when the file cannot be read (nothing applied) or
-		// when some rule or declaration did not parse (those are skipped, the
-		// rest applies). Never throws or prints.
-		bool LoadThemeFromFile(const std::string& filename);
-		// Same for theme text held in memory.
-		bool LoadThemeFromString(const std::string& data);
+	// Reads a CSS-like theme file and adds its rules on top of the current
+	// ones. Returns false when the file cannot be read (nothing applied) or
+	// when some rule or declaration did not parse (those are skipped, the
+	// rest applies). Never throws or prints.
+	bool LoadThemeFromFile(const std::string& filename);
+	// Same for theme text held in memory.
+	bool LoadThemeFromString(const std::string& data);
 
-		// Adds one rule `selector { property: value; }`. Returns false when the
-		// selector or the value does not parse.
-		bool SetProperty(const std::string& selector, const std::string& property, const std::string& value);
+	// Adds one rule `selector { property: value; }`. Returns false when the
+	// selector or the value does not parse.
+	bool SetProperty(const std::string& selector, const std::string& property, const std::string& value);
 
-		// The value text of `property` for `widget` in its current state, or
-		// empty when no rule sets it.
-		std::string GetProperty(const std::string& property, const Widget& widget) const;
+	// The value text of `property` for `widget` in its current state, or
+	// empty when no rule sets it.
+	std::string GetProperty(const std::string& property, const Widget& widget) const;
 
-		// Drops every loaded rule, back to the built-in look.
-		void ResetProperties();
+	// Drops every loaded rule, back to the built-in look.
+	void ResetProperties();
 
-		// Increases with every change of the rules.
-		unsigned int GetGeneration() const;
+	// Increases with every change of the rules.
+	unsigned int GetGeneration() const;
 
-		priv::Theme& GetTheme();
-		const priv::Theme& GetTheme() const;
+private:
+	// Widgets resolve their look against the rules.
+	friend class Widget;
+	const priv::Theme& GetTheme() const;
 
-	private:
-		std::unique_ptr<priv::Theme> m_theme;
+	std::unique_ptr<priv::Theme> m_theme;
 };
-
-namespace priv {
-
-inline std::string ToPropertyString(const std::string& value) {
-	return value;
-}
-
-inline std::string ToPropertyString(const char* value) {
-	return value ? std::string(value) : std::string();
-}
-
-inline std::string ToPropertyString(const sf::Color& color) {
-	static const char digits[] = "0123456789abcdef";
-	std::string text("#");
-	for(auto component : {color.r, color.g, color.b, color.a}) {
-		text += digits[component >> 4];
-		text += digits[component & 15];
-	}
-	return text;
-}
-
-template <typename T>
-std::string ToPropertyString(const T& value) {
-	static_assert(std::is_arithmetic<T>::value, "theme property values are strings, colours or numbers");
-	std::ostringstream stream;
-	stream << +value;
-	return stream.str();
-}
-
-}
 
 }

@@ -13,29 +13,27 @@ namespace sfg {
 // picture's size. An empty picture takes no space and draws nothing. The
 // texture is made when first drawn, so images can be built without a display.
 class Image : public Widget {
-	public:
-		typedef SharedPtr<Image> Ptr;
-		typedef SharedPtr<const Image> PtrConst;
+public:
+	typedef SharedPtr<Image> Ptr;
+	typedef SharedPtr<const Image> PtrConst;
 
-		static Ptr Create(const sf::Image& image = sf::Image());
+	static Ptr Create(const sf::Image& image = sf::Image());
 
-		~Image() override;
+	const std::string& GetName() const override;
 
-		const std::string& GetName() const override;
+	// Copies the picture.
+	void SetImage(const sf::Image& image);
+	const sf::Image& GetImage() const;
 
-		// Copies the picture.
-		void SetImage(const sf::Image& image);
-		const sf::Image& GetImage() const;
+protected:
+	explicit Image(const sf::Image& image);
+	sf::Vector2f CalculateRequisition() const override;
+	void BuildGeometry(priv::Geometry& geometry) const override;
 
-	protected:
-		explicit Image(const sf::Image& image);
-		sf::Vector2f CalculateRequisition() override;
-		void BuildGeometry(priv::Geometry& geometry) const override;
-
-	private:
-		sf::Image m_image;
-		mutable std::unique_ptr<sf::Texture> m_texture;
-		mutable bool m_texture_dirty = true;
+private:
+	sf::Image m_image;
+	mutable std::unique_ptr<sf::Texture> m_texture;
+	mutable bool m_texture_dirty = true;
 };
 
 }

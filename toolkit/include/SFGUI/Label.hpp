@@ -20,40 +20,40 @@ struct TextLayout;
 // the wrapped height at the label's current width (its requested width before
 // it was ever laid out), current right after SetText.
 class Label : public Widget {
-	public:
-		typedef SharedPtr<Label> Ptr;
-		typedef SharedPtr<const Label> PtrConst;
+public:
+	typedef SharedPtr<Label> Ptr;
+	typedef SharedPtr<const Label> PtrConst;
 
-		static Ptr Create(const sf::String& text = sf::String());
+	static Ptr Create(const sf::String& text = sf::String());
 
-		~Label() override;
+	~Label() override;
 
-		const std::string& GetName() const override;
+	const std::string& GetName() const override;
 
-		void SetText(const sf::String& text);
-		const sf::String& GetText() const;
+	void SetText(const sf::String& text);
+	const sf::String& GetText() const;
 
-		// Off by default.
-		void SetLineWrap(bool wrap);
-		bool GetLineWrap() const;
+	// Off by default.
+	void SetLineWrap(bool wrap);
+	bool GetLineWrap() const;
 
-		// The text as drawn: tabs expanded and, with line wrap, broken into lines.
-		sf::String GetWrappedText() const;
+	// The text as drawn: tabs expanded and, with line wrap, broken into lines.
+	sf::String GetWrappedText() const;
 
-	protected:
-		explicit Label(const sf::String& text);
-		sf::Vector2f CalculateRequisition() override;
-		void HandleSizeChange(const sf::Vector2f& old_size) override;
-		void BuildGeometry(priv::Geometry& geometry) const override;
+protected:
+	explicit Label(const sf::String& text);
+	sf::Vector2f CalculateRequisition() const override;
+	void HandleSizeChange(const sf::Vector2f& old_size) const override;
+	void BuildGeometry(priv::Geometry& geometry) const override;
 
-	private:
-		float GetWrapWidth() const;
-		// The text laid out for the current font and wrap width (cached).
-		const priv::TextLayout& GetLayout() const;
+private:
+	float GetWrapWidth() const;
+	// The text laid out for the current font and wrap width (cached).
+	const priv::TextLayout& GetLayout() const;
 
-		sf::String m_text;
-		mutable std::unique_ptr<priv::TextLayout> m_layout;
-		bool m_wrap = false;
+	sf::String m_text;
+	mutable std::unique_ptr<priv::TextLayout> m_layout;
+	bool m_wrap = false;
 };
 
 }

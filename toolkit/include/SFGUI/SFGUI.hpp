@@ -18,30 +18,29 @@ namespace sfg {
 class Widget;
 
 class SFGUI {
-	public:
-		SFGUI();
-		~SFGUI();
-		SFGUI(const SFGUI&) = delete;
-		SFGUI& operator=(const SFGUI&) = delete;
+public:
+	SFGUI();
+	SFGUI(const SFGUI&) = delete;
+	SFGUI& operator=(const SFGUI&) = delete;
 
-		// Draws every globally visible widget of every desktop, bottom to top,
-		// in the target's pixel coordinates (the target's view is ignored and
-		// left as it was). Lays out and rebuilds only what changed. A window
-		// wholly behind an opaque window (BACKGROUND style, background alpha
-		// 255) is skipped.
-		void Display(sf::RenderWindow& target);
-		void Display(sf::RenderTexture& target);
-		void Display(sf::RenderTarget& target);
+	// Draws every globally visible widget of every desktop, bottom to top,
+	// in the target's pixel coordinates (the target's view is ignored and
+	// left as it was). Lays out and rebuilds only what changed. A window
+	// wholly behind an opaque window (BACKGROUND style, background alpha
+	// 255) is skipped.
+	void Display(sf::RenderWindow& target);
+	void Display(sf::RenderTexture& target);
+	void Display(sf::RenderTarget& target);
 
-		// Number of draw calls issued by the last Display.
-		unsigned int GetLastDrawCallCount() const;
+	// Number of draw calls issued by the last Display.
+	unsigned int GetLastDrawCallCount() const;
 
-	private:
-		// Whether a top-level widget paints every pixel of its allocation
-		// opaquely, so that nothing wholly behind it needs drawing.
-		static bool HidesWhatIsBelow(const Widget& widget);
+private:
+	// Whether a top-level widget paints every pixel of its allocation
+	// opaquely, so that nothing wholly behind it needs drawing.
+	static bool HidesWhatIsBelow(const Widget& widget);
 
-		unsigned int m_draw_calls = 0;
+	unsigned int m_draw_calls = 0;
 };
 
 }

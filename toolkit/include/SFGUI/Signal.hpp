@@ -12,44 +12,44 @@ namespace sfg {
 // being emitted is safe: a handler disconnected before its turn does not run,
 // one connected during emission runs from the next emission on.
 class Signal {
-	public:
-		// Identifies a kind of signal, e.g. sfg::Widget::OnLeftClick.
-		typedef unsigned int SignalID;
-		typedef std::function<void()> Delegate;
+public:
+	// Identifies a kind of signal, e.g. sfg::Widget::OnLeftClick.
+	typedef unsigned int SignalID;
+	typedef std::function<void()> Delegate;
 
-		Signal();
-		Signal(const Signal&) = delete;
-		Signal& operator=(const Signal&) = delete;
-		Signal(Signal&&) noexcept;
-		Signal& operator=(Signal&&) noexcept;
-		~Signal();
+	Signal();
+	Signal(const Signal&) = delete;
+	Signal& operator=(const Signal&) = delete;
+	Signal(Signal&&) noexcept;
+	Signal& operator=(Signal&&) noexcept;
+	~Signal();
 
-		// Adds a handler. Returns its connection id (never 0, unique per process).
-		unsigned int Connect(std::function<void()> delegate);
+	// Adds a handler. Returns its connection id (never 0, unique per process).
+	unsigned int Connect(std::function<void()> delegate);
 
-		// Removes the handler with this id; unknown ids are ignored.
-		void Disconnect(unsigned int serial);
+	// Removes the handler with this id; unknown ids are ignored.
+	void Disconnect(unsigned int serial);
 
-		// Runs every connected handler, in connection order.
-		void operator()() const;
+	// Runs every connected handler, in connection order.
+	void operator()() const;
 
-		// Number of connected handlers.
-		std::size_t GetHandlerCount() const;
+	// Number of connected handlers.
+	std::size_t GetHandlerCount() const;
 
-		// A fresh, process-wide unique id for a new kind of signal.
-		static SignalID AllocateID();
+	// A fresh, process-wide unique id for a new kind of signal.
+	static SignalID AllocateID();
 
-	private:
-		struct Slot {
-			unsigned int serial;
-			std::shared_ptr<Delegate> delegate;
-		};
-		struct State {
-			std::vector<Slot> slots;
-		};
+private:
+	struct Slot {
+		unsigned int serial;
+		std::shared_ptr<Delegate> delegate;
+	};
+	struct State {
+		std::vector<Slot> slots;
+	};
 
-		// Shared so that an emission in progress survives the signal's owner.
-		std::shared_ptr<State> m_state;
+	// Shared so that an emission in progress survives the signal's owner.
+	std::shared_ptr<State> m_state;
 };
 
 }

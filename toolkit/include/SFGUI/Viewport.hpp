@@ -10,37 +10,37 @@ namespace sfg {
 // viewport's own requisition is 0 x 0 unless requested. The adjustments'
 // bounds are left to the caller.
 class Viewport : public Bin {
-	public:
-		typedef SharedPtr<Viewport> Ptr;
-		typedef SharedPtr<const Viewport> PtrConst;
+public:
+	typedef SharedPtr<Viewport> Ptr;
+	typedef SharedPtr<const Viewport> PtrConst;
 
-		// Creates fresh adjustments (all zero) when none are given.
-		static Ptr Create();
-		static Ptr Create(Adjustment::Ptr horizontal_adjustment, Adjustment::Ptr vertical_adjustment);
+	// Creates fresh adjustments (all zero) when none are given.
+	static Ptr Create();
+	static Ptr Create(Adjustment::Ptr horizontal_adjustment, Adjustment::Ptr vertical_adjustment);
 
-		~Viewport() override;
+	~Viewport() override;
 
-		const std::string& GetName() const override;
+	const std::string& GetName() const override;
 
-		Adjustment::Ptr GetHorizontalAdjustment() const;
-		void SetHorizontalAdjustment(Adjustment::Ptr adjustment);
-		Adjustment::Ptr GetVerticalAdjustment() const;
-		void SetVerticalAdjustment(Adjustment::Ptr adjustment);
+	Adjustment::Ptr GetHorizontalAdjustment() const;
+	void SetHorizontalAdjustment(Adjustment::Ptr adjustment);
+	Adjustment::Ptr GetVerticalAdjustment() const;
+	void SetVerticalAdjustment(Adjustment::Ptr adjustment);
 
-	protected:
-		Viewport(Adjustment::Ptr horizontal_adjustment, Adjustment::Ptr vertical_adjustment);
-		sf::Vector2f CalculateRequisition() override;
-		void AllocateChildren() override;
-		sf::Vector2f GetChildOffset() const override;
-		bool ClipsChildren() const override;
+protected:
+	Viewport() = default;
+	sf::Vector2f CalculateRequisition() const override;
+	void AllocateChildren() const override;
+	sf::Vector2f GetChildOffset() const override;
+	bool ClipsChildren() const override;
 
-	private:
-		void Watch(Adjustment::Ptr& slot, unsigned int& connection, Adjustment::Ptr adjustment);
+private:
+	void Watch(Adjustment::Ptr& slot, unsigned int& connection, Adjustment::Ptr adjustment);
 
-		Adjustment::Ptr m_horizontal_adjustment;
-		Adjustment::Ptr m_vertical_adjustment;
-		unsigned int m_horizontal_connection = 0;
-		unsigned int m_vertical_connection = 0;
+	Adjustment::Ptr m_horizontal_adjustment;
+	Adjustment::Ptr m_vertical_adjustment;
+	unsigned int m_horizontal_connection = 0;
+	unsigned int m_vertical_connection = 0;
 };
 
 }

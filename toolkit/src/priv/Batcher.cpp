@@ -22,8 +22,7 @@ void AppendMoved(std::vector<sf::Vertex>& out, const std::vector<sf::Vertex>& in
 	}
 }
 
-std::vector<sf::Vertex>& BatchFor(std::vector<std::pair<const sf::Texture*, std::vector<sf::Vertex>>>& batches,
-                                  const sf::Texture* texture) {
+std::vector<sf::Vertex>& BatchFor(TextureBatches& batches, const sf::Texture* texture) {
 	for(auto& batch : batches) {
 		if(batch.first == texture) {
 			return batch.second;
@@ -32,6 +31,17 @@ std::vector<sf::Vertex>& BatchFor(std::vector<std::pair<const sf::Texture*, std:
 	batches.emplace_back(texture, std::vector<sf::Vertex>());
 	return batches.back().second;
 }
+
+// The textured layers of a widget's geometry and the batches of a region
+// that each is merged into, in drawing order: pictures, then glyphs.
+struct TexturedLayer {
+	std::vector<sf::Vertex> Geometry::*vertices;
+	const sf::Texture* Geometry::*texture;
+	TextureBatches Region::*batches;
+};
+
+const TexturedLayer g_textured_layers[] = {{&Geometry::image, &Geometry::image_texture, &Region::images},
+										   {&Geometry::glyphs, &Geometry::glyph_texture, &Region::glyphs}};
 
 }
 
@@ -50,11 +60,12 @@ void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& 
 		if(!geometry.quads.empty()) {
 			AppendMoved(target.quads, geometry.quads, offset);
 		}
-		if(!geometry.image.empty() && geometry.image_texture) {
-			AppendMoved(BatchFor(target.images, geometry.image_texture), geometry.image, offset);
-		}
-		if(!geometry.glyphs.empty() && geometry.glyph_texture) {
-			AppendMoved(BatchFor(target.glyphs, geometry.glyph_texture), geometry.glyphs, offset);
+		for(const TexturedLayer& layer : g_textured_layers) {
+			const std::vector<sf::Vertex>& vertices = geometry.*layer.vertices;
+			const sf::Texture* texture = geometry.*layer.texture;
+			if(!vertices.empty() && texture) {
+				AppendMoved(BatchFor(target.*layer.batches, texture), vertices, offset);
+			}
 		}
 	}
 	const auto* children = widget.GetChildList();
@@ -78,7 +89,7 @@ void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& 
 	for(const auto& child : *children) {
 		if(child) {
 			Collect(*child, base + sf::Vector2f(child->m_allocation.left, child->m_allocation.top), batches,
-			        child_region);
+					child_region);
 		}
 	}
 }
@@ -93,29 +104,25 @@ WindowBatches& Batcher::Prepare(const Widget& root) {
 		return batches;
 	}
 	// Keep the first region's buffers to avoid reallocating every rebuild.
-	if(batches.regions.empty()) {
-		batches.regions.emplace_back();
-	}
 	batches.regions.resize(1);
 	Region& first = batches.regions[0];
 	first.clipped = false;
 	first.quads.clear();
-	for(auto& batch : first.images) {
-		batch.second.clear();
-	}
-	for(auto& batch : first.glyphs) {
-		batch.second.clear();
+	for(const TexturedLayer& layer : g_textured_layers) {
+		for(auto& batch : first.*layer.batches) {
+			batch.second.clear();
+		}
 	}
 	Collect(root, sf::Vector2f(), batches, 0);
 	// Collect may have grown the region list: look the first region up again.
 	Region& merged = batches.regions[0];
 	// Drop batches that stayed empty (a picture or font no longer shown).
-	merged.images.erase(std::remove_if(merged.images.begin(), merged.images.end(),
-	                                   [](const auto& batch) { return batch.second.empty(); }),
-	                    merged.images.end());
-	merged.glyphs.erase(std::remove_if(merged.glyphs.begin(), merged.glyphs.end(),
-	                                   [](const auto& batch) { return batch.second.empty(); }),
-	                    merged.glyphs.end());
+	for(const TexturedLayer& layer : g_textured_layers) {
+		TextureBatches& textured = merged.*layer.batches;
+		textured.erase(
+			std::remove_if(textured.begin(), textured.end(), [](const auto& batch) { return batch.second.empty(); }),
+			textured.end());
+	}
 	root.m_render_dirty = false;
 	return batches;
 }
@@ -138,7 +145,7 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 		}
 		if(region.clipped) {
 			sf::FloatRect clip(region.clip.left + position.x, region.clip.top + position.y, region.clip.width,
-			                   region.clip.height);
+							   region.clip.height);
 			sf::FloatRect visible;
 			if(!clip.intersects(sf::FloatRect(0.f, 0.f, target_size.x, target_size.y), visible) ||
 			   visible.width < 1.f || visible.height < 1.f) {
@@ -148,7 +155,7 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 			// rectangle, mapped one to one onto the same pixels.
 			sf::View view(visible);
 			view.setViewport(sf::FloatRect(visible.left / target_size.x, visible.top / target_size.y,
-			                               visible.width / target_size.x, visible.height / target_size.y));
+										   visible.width / target_size.x, visible.height / target_size.y));
 			target.setView(view);
 			custom_view = true;
 		}
@@ -161,18 +168,13 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 			target.draw(region.quads.data(), region.quads.size(), sf::Triangles, states);
 			++calls;
 		}
-		for(const auto& batch : region.images) {
-			if(!batch.second.empty()) {
-				states.texture = batch.first;
-				target.draw(batch.second.data(), batch.second.size(), sf::Triangles, states);
-				++calls;
-			}
-		}
-		for(const auto& batch : region.glyphs) {
-			if(!batch.second.empty()) {
-				states.texture = batch.first;
-				target.draw(batch.second.data(), batch.second.size(), sf::Triangles, states);
-				++calls;
+		for(const TexturedLayer& layer : g_textured_layers) {
+			for(const auto& batch : region.*layer.batches) {
+				if(!batch.second.empty()) {
+					states.texture = batch.first;
+					target.draw(batch.second.data(), batch.second.size(), sf::Triangles, states);
+					++calls;
+				}
 			}
 		}
 	}

@@ -9,7 +9,7 @@ namespace priv {
 namespace {
 
 struct Pending {
-	Widget::Ptr widget;
+	Widget::PtrConst widget;
 	Signal::SignalID id;
 };
 
@@ -28,12 +28,12 @@ Dispatch::Scope::~Scope() {
 	}
 }
 
-void Dispatch::Emit(Widget& widget, Signal::SignalID id) {
+void Dispatch::Emit(const Widget& widget, Signal::SignalID id) {
 	auto found = widget.m_signals.find(id);
 	if(found == widget.m_signals.end() || found->second.GetHandlerCount() == 0) {
 		return;
 	}
-	Widget::Ptr keep_alive = widget.weak_from_this().lock();
+	Widget::PtrConst keep_alive = widget.weak_from_this().lock();
 	if(g_depth > 0 && keep_alive) {
 		g_queue.push_back(Pending{std::move(keep_alive), id});
 		return;

@@ -11,22 +11,22 @@ namespace priv {
 // handlers never run while the toolkit walks its own lists, and a widget
 // removed by a handler stays alive until every queued signal has run.
 class Dispatch {
+public:
+	// While a scope exists, emissions are queued; the outermost scope's end
+	// runs the queue.
+	class Scope {
 	public:
-		// While a scope exists, emissions are queued; the outermost scope's end
-		// runs the queue.
-		class Scope {
-			public:
-				Scope();
-				~Scope();
-				Scope(const Scope&) = delete;
-				Scope& operator=(const Scope&) = delete;
-		};
+		Scope();
+		~Scope();
+		Scope(const Scope&) = delete;
+		Scope& operator=(const Scope&) = delete;
+	};
 
-		// Queues (inside a scope) or runs the widget's signal, if it has handlers.
-		static void Emit(Widget& widget, Signal::SignalID id);
+	// Queues (inside a scope) or runs the widget's signal, if it has handlers.
+	static void Emit(const Widget& widget, Signal::SignalID id);
 
-	private:
-		static void Flush();
+private:
+	static void Flush();
 };
 
 }

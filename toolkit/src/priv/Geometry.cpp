@@ -19,7 +19,7 @@ void Geometry::Clear() {
 }
 
 void AppendQuad(std::vector<sf::Vertex>& out, const sf::FloatRect& rect, const sf::Color& color,
-                const sf::FloatRect& texture_rect) {
+				const sf::FloatRect& texture_rect) {
 	const float left = rect.left;
 	const float top = rect.top;
 	const float right = rect.left + rect.width;

@@ -39,7 +39,7 @@ struct Geometry {
 
 // Appends one textured or plain quad as two triangles.
 void AppendQuad(std::vector<sf::Vertex>& out, const sf::FloatRect& rect, const sf::Color& color,
-                const sf::FloatRect& texture_rect = sf::FloatRect());
+				const sf::FloatRect& texture_rect = sf::FloatRect());
 
 // `color` lightened (positive `shift`) or darkened (negative) per channel.
 sf::Color ShiftColor(const sf::Color& color, int shift);

@@ -8,7 +8,9 @@
 namespace sfg {
 namespace priv {
 
-// A widget's resolved theme in its current state.
+// A widget's resolved theme in its current state. Theme::Resolve sets every
+// field; the values a widget has when no theme says otherwise are those of
+// the built-in rule in Theme.cpp, and nowhere else.
 struct Style {
 	sf::Color color;
 	sf::Color background_color;
@@ -19,13 +21,13 @@ struct Style {
 	float padding = 0.f;
 	float spacing = 0.f;
 	float gap = 0.f;
-	float font_size = 12.f;
+	float font_size = 0.f;
 	float title_padding = 0.f;
 	std::string font_name;
 
 	// Derived from font_name and font_size.
 	const sf::Font* font = nullptr;
-	unsigned int character_size = 12;
+	unsigned int character_size = 0;
 	float line_height = 0.f;
 };
 

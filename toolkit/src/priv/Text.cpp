@@ -88,22 +88,48 @@ void ExpandTabs(const sf::String& text, std::u32string& out) {
 	}
 }
 
+// Appends a line and widens the layout to it.
+void EmitLine(TextLayout& layout, std::size_t begin, std::size_t end, float width) {
+	TextLine line;
+	line.begin = begin;
+	line.end = end;
+	line.width = width;
+	layout.lines.push_back(line);
+	layout.width = std::max(layout.width, width);
+}
+
+// Breaks a word wider than the line between characters, at least one
+// character per line. Every full piece becomes a line; the last piece is
+// returned, to start the next line.
+TextLine BreakLongWord(TextLayout& layout, GlyphTable& glyphs, std::size_t word_begin, std::size_t word_end,
+					   float wrap) {
+	const std::u32string& text = layout.text;
+	std::size_t piece_begin = word_begin;
+	float piece_width = 0.f;
+	for(std::size_t k = word_begin; k < word_end; ++k) {
+		const float advance = glyphs.Get(text[k]).advance;
+		if(k > piece_begin && piece_width + advance > wrap) {
+			EmitLine(layout, piece_begin, k, piece_width);
+			piece_begin = k;
+			piece_width = 0.f;
+		}
+		piece_width += advance;
+	}
+	TextLine rest;
+	rest.begin = piece_begin;
+	rest.end = word_end;
+	rest.width = piece_width;
+	return rest;
+}
+
 void WrapParagraph(TextLayout& layout, GlyphTable& glyphs, std::size_t begin, std::size_t end, float wrap) {
 	const std::u32string& text = layout.text;
-	auto emit = [&layout](std::size_t b, std::size_t e, float w) {
-		TextLine line;
-		line.begin = b;
-		line.end = e;
-		line.width = w;
-		layout.lines.push_back(line);
-		layout.width = std::max(layout.width, w);
-	};
 	if(wrap <= 0.f) {
 		float width = 0.f;
 		for(std::size_t i = begin; i < end; ++i) {
 			width += glyphs.Get(text[i]).advance;
 		}
-		emit(begin, end, width);
+		EmitLine(layout, begin, end, width);
 		return;
 	}
 	std::size_t line_begin = begin;
@@ -143,43 +169,28 @@ void WrapParagraph(TextLayout& layout, GlyphTable& glyphs, std::size_t begin, st
 			continue;
 		}
 		if(line_has_word) {
-			emit(line_begin, line_end, line_width);
+			EmitLine(layout, line_begin, line_end, line_width);
 			line_begin = word_begin;
-			line_end = word_begin;
-			line_width = 0.f;
-			line_has_word = false;
 			if(word_width <= wrap) {
-				line_width = word_width;
+				// The word starts the next line.
 				line_end = word_end;
-				line_has_word = true;
+				line_width = word_width;
 				continue;
 			}
 		}
-		// A word wider than the line: break it between characters, at least
-		// one character per line.
-		std::size_t piece_begin = word_begin;
-		float piece_width = 0.f;
-		for(std::size_t k = word_begin; k < word_end; ++k) {
-			const float advance = glyphs.Get(text[k]).advance;
-			if(k > piece_begin && piece_width + advance > wrap) {
-				emit(piece_begin, k, piece_width);
-				piece_begin = k;
-				piece_width = 0.f;
-			}
-			piece_width += advance;
-		}
-		line_begin = piece_begin;
-		line_end = word_end;
-		line_width = piece_width;
+		const TextLine rest = BreakLongWord(layout, glyphs, word_begin, word_end, wrap);
+		line_begin = rest.begin;
+		line_end = rest.end;
+		line_width = rest.width;
 		line_has_word = true;
 	}
-	emit(line_begin, line_has_word ? line_end : line_begin, line_has_word ? line_width : 0.f);
+	EmitLine(layout, line_begin, line_has_word ? line_end : line_begin, line_has_word ? line_width : 0.f);
 }
 
 }
 
-void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size,
-                float line_height, float wrap_width) {
+void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size, float line_height,
+				float wrap_width) {
 	ExpandTabs(text, layout.text);
 	layout.lines.clear();
 	layout.width = 0.f;
@@ -217,7 +228,7 @@ void AppendText(std::vector<sf::Vertex>& out, const TextLayout& layout, sf::Vect
 			const GlyphMetrics& glyph = glyphs.Get(c);
 			if(c != U' ' && glyph.texture_rect.width > 0.f) {
 				const sf::FloatRect quad(pen + glyph.bounds.left, baseline + glyph.bounds.top, glyph.bounds.width,
-				                         glyph.bounds.height);
+										 glyph.bounds.height);
 				AppendQuad(out, quad, color, glyph.texture_rect);
 			}
 			pen += glyph.advance;

@@ -22,22 +22,22 @@ struct GlyphMetrics {
 // Glyph metrics of one font at one size, fetched from the font (and so
 // rasterised into its atlas) on first use only.
 class GlyphTable {
-	public:
-		GlyphTable(const sf::Font* font, unsigned int size);
-		const GlyphMetrics& Get(sf::Uint32 code_point);
-		const sf::Texture* GetTexture() const;
+public:
+	GlyphTable(const sf::Font* font, unsigned int size);
+	const GlyphMetrics& Get(sf::Uint32 code_point);
+	const sf::Texture* GetTexture() const;
 
-		// The shared table of a font at a size.
-		static GlyphTable& For(const sf::Font* font, unsigned int size);
+	// The shared table of a font at a size.
+	static GlyphTable& For(const sf::Font* font, unsigned int size);
 
-	private:
-		GlyphMetrics Fetch(sf::Uint32 code_point) const;
+private:
+	GlyphMetrics Fetch(sf::Uint32 code_point) const;
 
-		const sf::Font* m_font;
-		unsigned int m_size;
-		GlyphMetrics m_ascii[128];
-		bool m_ascii_loaded[128];
-		std::vector<std::pair<sf::Uint32, GlyphMetrics>> m_other;
+	const sf::Font* m_font;
+	unsigned int m_size;
+	GlyphMetrics m_ascii[128];
+	bool m_ascii_loaded[128];
+	std::vector<std::pair<sf::Uint32, GlyphMetrics>> m_other;
 };
 
 struct TextLine {
@@ -53,7 +53,7 @@ struct TextLine {
 struct TextLayout {
 	std::u32string text;
 	std::vector<TextLine> lines;
-	float width = 0.f;        // widest line
+	float width = 0.f; // widest line
 	float line_height = 0.f;
 	// What the layout was made for.
 	const sf::Font* font = nullptr;
@@ -67,8 +67,8 @@ struct TextLayout {
 };
 
 // wrap_width <= 0: no wrapping.
-void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size,
-                float line_height, float wrap_width);
+void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size, float line_height,
+				float wrap_width);
 
 // Appends the glyph quads of `layout` (lines left-aligned) with its first
 // line's top-left at `origin`, in whole pixels.

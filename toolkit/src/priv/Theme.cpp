@@ -1,7 +1,7 @@
 #include "priv/Theme.hpp"
 
-#include <SFGUI/Context.hpp>
 #include <SFGUI/Container.hpp>
+#include <SFGUI/Context.hpp>
 #include <SFGUI/Widget.hpp>
 
 #include <algorithm>
@@ -20,28 +20,27 @@ namespace {
 // property by property. Its metrics are compact: a window of one-character
 // buttons (a grid of 46 x 18 cells under a title bar) must still fit a
 // 1280 x 720 screen without any theme.
-const char* const g_builtin_theme =
-	"* {"
-	"  Color: #c6cbc4ff;"
-	"  BackgroundColor: #464646ff;"
-	"  BorderColor: #5a6a50ff;"
-	"  BorderColorShift: 20;"
-	"  BorderWidth: 1;"
-	"  Padding: 1;"
-	"  Spacing: 5;"
-	"  Gap: 2;"
-	"  FontName: Default;"
-	"  FontSize: 12;"
-	"  TitleBackgroundColor: #5a6a50ff;"
-	"  TitlePadding: 2;"
-	"}"
-	"Button { BackgroundColor: #555752ff; }"
-	"Button:Prelight { BackgroundColor: #656762ff; Color: #ffffffff; }"
-	"Button:Active { BackgroundColor: #777777ff; Color: #ffffffff; }";
+const char* const g_builtin_theme = "* {"
+									"  Color: #c6cbc4ff;"
+									"  BackgroundColor: #464646ff;"
+									"  BorderColor: #5a6a50ff;"
+									"  BorderColorShift: 20;"
+									"  BorderWidth: 1;"
+									"  Padding: 1;"
+									"  Spacing: 5;"
+									"  Gap: 2;"
+									"  FontName: Default;"
+									"  FontSize: 12;"
+									"  TitleBackgroundColor: #5a6a50ff;"
+									"  TitlePadding: 2;"
+									"}"
+									"Button { BackgroundColor: #555752ff; }"
+									"Button:Prelight { BackgroundColor: #656762ff; Color: #ffffffff; }"
+									"Button:Active { BackgroundColor: #777777ff; Color: #ffffffff; }";
 
 const char* const g_property_names[] = {
-	"Color", "BackgroundColor", "BorderColor", "BorderColorShift", "BorderWidth", "Padding",
-	"Spacing", "Gap", "FontName", "FontSize", "TitleBackgroundColor", "TitlePadding"};
+	"Color", "BackgroundColor", "BorderColor", "BorderColorShift",     "BorderWidth", "Padding", "Spacing",
+	"Gap",   "FontName",        "FontSize",    "TitleBackgroundColor", "TitlePadding"};
 
 const char* const g_state_names[] = {"Normal", "Active", "Prelight", "Selected", "Insensitive"};
 
@@ -155,6 +154,12 @@ bool StripComments(const std::string& text, std::string& out) {
 
 Theme::Theme() {
 	Reset();
+	// The built-in look's first rule is the one for `*`, naming every property.
+	for(const Declaration& declaration : m_rules.front().declarations) {
+		if(declaration.property != OTHER) {
+			m_defaults[declaration.property] = declaration;
+		}
+	}
 }
 
 void Theme::Reset() {
@@ -168,108 +173,146 @@ unsigned int Theme::GetGeneration() const {
 	return m_generation;
 }
 
-bool Theme::ParseSelector(const std::string& text, Selector& out) {
-	out = Selector();
-	std::size_t i = 0;
-	const std::size_t n = text.size();
-	char pending = 0; // combinator before the next simple selector
+namespace {
+
+// What a selector names, counted for its specificity.
+struct Weight {
 	long ids = 0;
 	long classes = 0;
-	long others = 0;
-	while(true) {
-		bool saw_space = false;
-		while(i < n && IsSpace(text[i])) {
-			++i;
-			saw_space = true;
-		}
-		if(i < n && text[i] == '>') {
-			if(out.parts.empty() || pending == '>') {
-				return false;
-			}
-			pending = '>';
-			++i;
-			continue;
-		}
-		if(i >= n) {
-			break;
-		}
-		if(!out.parts.empty()) {
-			if(!pending && !saw_space) {
-				return false;
-			}
-			out.combinators.push_back(pending ? pending : ' ');
-		}
-		pending = 0;
-		Simple simple;
-		bool any = false;
-		if(text[i] == '*') {
-			++i;
-			any = true;
-		}
-		else if(IsNameChar(text[i])) {
-			const std::size_t begin = i;
-			while(i < n && IsNameChar(text[i])) {
-				++i;
-			}
-			simple.type = text.substr(begin, i - begin);
-			++others;
-			any = true;
-		}
-		while(i < n && (text[i] == '.' || text[i] == '#' || text[i] == ':')) {
-			const char kind = text[i++];
-			const std::size_t begin = i;
-			while(i < n && IsNameChar(text[i])) {
-				++i;
-			}
-			if(i == begin) {
-				return false;
-			}
-			const std::string name = text.substr(begin, i - begin);
-			if(kind == '.') {
-				simple.classes.push_back(name);
-				++classes;
-			}
-			else if(kind == '#') {
-				simple.ids.push_back(name);
-				++ids;
-			}
-			else {
-				int state = -1;
-				for(int s = 0; s < 5; ++s) {
-					if(EqualsNoCase(name, g_state_names[s])) {
-						state = s;
-					}
-				}
-				if(state < 0 || (simple.state >= 0 && simple.state != state)) {
-					return false;
-				}
-				simple.state = state;
-				++others;
-			}
-			any = true;
-		}
-		if(!any) {
-			return false;
-		}
-		out.parts.push_back(simple);
-		if(i < n && !IsSpace(text[i]) && text[i] != '>') {
-			return false;
+	long others = 0; // types and states
+
+	// Ids outweigh classes, which outweigh the rest; each count is capped so
+	// that it cannot spill into the next.
+	long Specificity() const {
+		return std::min(ids, 999L) * 1000000L + std::min(classes, 999L) * 1000L + std::min(others, 999L);
+	}
+};
+
+// Reads the name starting at `i` (empty when there is none) and moves past it.
+std::string ReadName(const std::string& text, std::size_t& i) {
+	const std::size_t begin = i;
+	while(i < text.size() && IsNameChar(text[i])) {
+		++i;
+	}
+	return text.substr(begin, i - begin);
+}
+
+// The state a `:State` names, in any case, or -1.
+int StateNamed(const std::string& name) {
+	int state = -1;
+	for(int s = 0; s < 5; ++s) {
+		if(EqualsNoCase(name, g_state_names[s])) {
+			state = s;
 		}
 	}
-	if(out.parts.empty() || pending) {
-		return false;
+	return state;
+}
+
+// Skips the blanks and the `>` before a simple selector. `combinator` becomes
+// '>' when there was one, else ' ' when there were blanks, else 0. Returns
+// false for a second `>`.
+bool ReadCombinator(const std::string& text, std::size_t& i, char& combinator) {
+	combinator = 0;
+	for(; i < text.size() && (IsSpace(text[i]) || text[i] == '>'); ++i) {
+		if(text[i] != '>') {
+			combinator = combinator ? combinator : ' ';
+		}
+		else if(combinator == '>') {
+			return false;
+		}
+		else {
+			combinator = '>';
+		}
 	}
-	out.specificity = std::min(ids, 999L) * 1000000L + std::min(classes, 999L) * 1000L + std::min(others, 999L);
 	return true;
 }
 
-bool Theme::ParseSelectorGroup(const std::string& text, std::vector<Selector>& out) {
+// Reads the simple selector at `i`: a type name or `*`, then any number of
+// `.class`, `#id` and `:State`. Returns false when there is none or a part
+// does not parse.
+bool ParseSimpleSelector(const std::string& text, std::size_t& i, Theme::Simple& simple, Weight& weight) {
+	const std::size_t n = text.size();
+	bool any = false;
+	if(i < n && text[i] == '*') {
+		++i;
+		any = true;
+	}
+	else if(i < n && IsNameChar(text[i])) {
+		simple.type = ReadName(text, i);
+		++weight.others;
+		any = true;
+	}
+	while(i < n && (text[i] == '.' || text[i] == '#' || text[i] == ':')) {
+		const char kind = text[i++];
+		const std::string name = ReadName(text, i);
+		if(name.empty()) {
+			return false;
+		}
+		if(kind == '.') {
+			simple.classes.push_back(name);
+			++weight.classes;
+		}
+		else if(kind == '#') {
+			simple.ids.push_back(name);
+			++weight.ids;
+		}
+		else {
+			const int state = StateNamed(name);
+			if(state < 0 || (simple.state >= 0 && simple.state != state)) {
+				return false;
+			}
+			simple.state = state;
+			++weight.others;
+		}
+		any = true;
+	}
+	return any;
+}
+
+bool ParseSelector(const std::string& text, Theme::Selector& out) {
+	out = Theme::Selector();
+	Weight weight;
+	std::size_t i = 0;
+	char combinator = 0;
+	// Blanks may come first, a `>` may not.
+	if(!ReadCombinator(text, i, combinator) || combinator == '>') {
+		return false;
+	}
+	while(i < text.size()) {
+		Theme::Simple simple;
+		if(!ParseSimpleSelector(text, i, simple, weight)) {
+			return false;
+		}
+		out.parts.push_back(simple);
+		if(!ReadCombinator(text, i, combinator)) {
+			return false;
+		}
+		if(i == text.size()) {
+			if(combinator == '>') {
+				return false; // nothing after the `>`
+			}
+		}
+		else if(!combinator) {
+			return false; // two simple selectors run together
+		}
+		else {
+			out.combinators.push_back(combinator);
+		}
+	}
+	if(out.parts.empty()) {
+		return false;
+	}
+	out.specificity = weight.Specificity();
+	return true;
+}
+
+bool ParseSelectorGroup(const std::string& text, std::vector<Theme::Selector>& out) {
 	out.clear();
 	std::size_t begin = 0;
 	while(true) {
 		const std::size_t comma = text.find(',', begin);
 		const std::string part = text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin);
-		Selector selector;
+		Theme::Selector selector;
 		if(!ParseSelector(part, selector)) {
 			out.clear();
 			return false;
@@ -282,7 +325,7 @@ bool Theme::ParseSelectorGroup(const std::string& text, std::vector<Selector>& o
 	}
 }
 
-bool Theme::ParseDeclaration(const std::string& raw_name, const std::string& raw_value, Declaration& out) {
+bool ParseDeclaration(const std::string& raw_name, const std::string& raw_value, Theme::Declaration& out) {
 	const std::string name = Trim(raw_name);
 	std::string value = Trim(raw_value);
 	if(name.empty() || value.empty() || name.size() > 64 || value.size() > 4096) {
@@ -293,43 +336,42 @@ bool Theme::ParseDeclaration(const std::string& raw_name, const std::string& raw
 			return false;
 		}
 	}
-	out = Declaration();
+	out = Theme::Declaration();
 	out.name = name;
-	out.property = OTHER;
-	for(int p = 0; p < PROPERTY_COUNT; ++p) {
+	for(int p = 0; p < Theme::PROPERTY_COUNT; ++p) {
 		if(name == g_property_names[p]) {
-			out.property = static_cast<Property>(p);
+			out.property = static_cast<Theme::Property>(p);
 		}
 	}
 	switch(out.property) {
-		case COLOR:
-		case BACKGROUND_COLOR:
-		case BORDER_COLOR:
-		case TITLE_BACKGROUND_COLOR:
+		case Theme::COLOR:
+		case Theme::BACKGROUND_COLOR:
+		case Theme::BORDER_COLOR:
+		case Theme::TITLE_BACKGROUND_COLOR:
 			if(!ParseColor(value, out.color)) {
 				return false;
 			}
 			break;
-		case BORDER_COLOR_SHIFT:
+		case Theme::BORDER_COLOR_SHIFT:
 			if(!ParseNumber(value, -255.f, 255.f, out.number)) {
 				return false;
 			}
 			break;
-		case FONT_SIZE:
+		case Theme::FONT_SIZE:
 			if(!ParseNumber(value, 1.f, 200.f, out.number)) {
 				return false;
 			}
 			break;
-		case BORDER_WIDTH:
-		case PADDING:
-		case SPACING:
-		case GAP:
-		case TITLE_PADDING:
+		case Theme::BORDER_WIDTH:
+		case Theme::PADDING:
+		case Theme::SPACING:
+		case Theme::GAP:
+		case Theme::TITLE_PADDING:
 			if(!ParseNumber(value, 0.f, 10000.f, out.number)) {
 				return false;
 			}
 			break;
-		case FONT_NAME:
+		case Theme::FONT_NAME:
 			if(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
 				value = Trim(value.substr(1, value.size() - 2));
 			}
@@ -337,11 +379,56 @@ bool Theme::ParseDeclaration(const std::string& raw_name, const std::string& raw
 				return false;
 			}
 			break;
-		case OTHER:
+		case Theme::OTHER:
 			break;
 	}
 	out.text = value;
 	return true;
+}
+
+// Blocks do not nest: from the `{` at `open`, the index past the brace that
+// closes it (or the end of the text).
+std::size_t SkipNestedBlock(const std::string& text, std::size_t open) {
+	int depth = 1;
+	std::size_t k = open + 1;
+	for(; k < text.size() && depth > 0; ++k) {
+		if(text[k] == '{') {
+			++depth;
+		}
+		else if(text[k] == '}') {
+			--depth;
+		}
+	}
+	return k;
+}
+
+// Reads a block's declarations, `name: value` separated by semicolons.
+// Returns false when one did not parse; it is skipped, the rest are read.
+bool ParseDeclarations(const std::string& block, std::vector<Theme::Declaration>& out) {
+	bool ok = true;
+	std::size_t begin = 0;
+	while(begin <= block.size()) {
+		std::size_t end = block.find(';', begin);
+		if(end == std::string::npos) {
+			end = block.size();
+		}
+		const std::string item = block.substr(begin, end - begin);
+		if(!Trim(item).empty()) {
+			const std::size_t colon = item.find(':');
+			Theme::Declaration declaration;
+			if(colon == std::string::npos ||
+			   !ParseDeclaration(item.substr(0, colon), item.substr(colon + 1), declaration)) {
+				ok = false;
+			}
+			else {
+				out.push_back(declaration);
+			}
+		}
+		begin = end + 1;
+	}
+	return ok;
+}
+
 }
 
 bool Theme::Parse(const std::string& input) {
@@ -376,46 +463,16 @@ bool Theme::Parse(const std::string& input) {
 			close = n;
 		}
 		if(nested < close) {
-			// Blocks do not nest: skip to the brace closing the outer one.
-			rule_ok = false;
-			int depth = 1;
-			std::size_t k = open + 1;
-			for(; k < n && depth > 0; ++k) {
-				if(text[k] == '{') {
-					++depth;
-				}
-				else if(text[k] == '}') {
-					--depth;
-				}
-			}
 			ok = false;
-			i = k;
+			i = SkipNestedBlock(text, open);
 			continue;
 		}
 		Rule rule;
 		if(!ParseSelectorGroup(text.substr(i, open - i), rule.selectors)) {
 			rule_ok = false;
 		}
-		const std::string block = text.substr(open + 1, close - open - 1);
-		std::size_t begin = 0;
-		while(begin <= block.size()) {
-			std::size_t end = block.find(';', begin);
-			if(end == std::string::npos) {
-				end = block.size();
-			}
-			const std::string item = block.substr(begin, end - begin);
-			if(!Trim(item).empty()) {
-				const std::size_t colon = item.find(':');
-				Declaration declaration;
-				if(colon == std::string::npos ||
-				   !ParseDeclaration(item.substr(0, colon), item.substr(colon + 1), declaration)) {
-					ok = false;
-				}
-				else {
-					rule.declarations.push_back(declaration);
-				}
-			}
-			begin = end + 1;
+		if(!ParseDeclarations(text.substr(open + 1, close - open - 1), rule.declarations)) {
+			ok = false;
 		}
 		if(!rule_ok) {
 			ok = false;
@@ -536,7 +593,7 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 	std::vector<Entry> candidates;
 	auto add = [this, &candidates](std::size_t key) {
 		const auto range = std::equal_range(m_index.begin(), m_index.end(), Entry{key, 0, 0},
-		                                    [](const Entry& a, const Entry& b) { return a.key < b.key; });
+											[](const Entry& a, const Entry& b) { return a.key < b.key; });
 		candidates.insert(candidates.end(), range.first, range.second);
 	};
 	add(Key(ANY, std::string()));
@@ -568,9 +625,14 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 }
 
 void Theme::Resolve(const Widget& widget, Style& style) const {
-	const Declaration* chosen[PROPERTY_COUNT] = {};
+	// Every widget matches the built-in rule for `*`; starting from it, no
+	// property is ever left without a value.
+	const Declaration* chosen[PROPERTY_COUNT];
 	long specificity[PROPERTY_COUNT];
-	std::fill(std::begin(specificity), std::end(specificity), -1L);
+	for(int p = 0; p < PROPERTY_COUNT; ++p) {
+		chosen[p] = &m_defaults[p];
+		specificity[p] = -1L;
+	}
 	std::vector<Match> matches;
 	MatchingRules(widget, matches);
 	for(const Match& match : matches) {
@@ -582,20 +644,18 @@ void Theme::Resolve(const Widget& widget, Style& style) const {
 			}
 		}
 	}
-	auto color = [&chosen](Property p, sf::Color fallback) { return chosen[p] ? chosen[p]->color : fallback; };
-	auto number = [&chosen](Property p, float fallback) { return chosen[p] ? chosen[p]->number : fallback; };
-	style.color = color(COLOR, sf::Color(0xc6, 0xcb, 0xc4));
-	style.background_color = color(BACKGROUND_COLOR, sf::Color(0x46, 0x46, 0x46));
-	style.border_color = color(BORDER_COLOR, sf::Color(0x5a, 0x6a, 0x50));
-	style.title_background_color = color(TITLE_BACKGROUND_COLOR, sf::Color(0x5a, 0x6a, 0x50));
-	style.border_color_shift = number(BORDER_COLOR_SHIFT, 20.f);
-	style.border_width = number(BORDER_WIDTH, 1.f);
-	style.padding = number(PADDING, 1.f);
-	style.spacing = number(SPACING, 5.f);
-	style.gap = number(GAP, 2.f);
-	style.font_size = number(FONT_SIZE, 12.f);
-	style.title_padding = number(TITLE_PADDING, 2.f);
-	style.font_name = chosen[FONT_NAME] ? chosen[FONT_NAME]->text : std::string("Default");
+	style.color = chosen[COLOR]->color;
+	style.background_color = chosen[BACKGROUND_COLOR]->color;
+	style.border_color = chosen[BORDER_COLOR]->color;
+	style.title_background_color = chosen[TITLE_BACKGROUND_COLOR]->color;
+	style.border_color_shift = chosen[BORDER_COLOR_SHIFT]->number;
+	style.border_width = chosen[BORDER_WIDTH]->number;
+	style.padding = chosen[PADDING]->number;
+	style.spacing = chosen[SPACING]->number;
+	style.gap = chosen[GAP]->number;
+	style.font_size = chosen[FONT_SIZE]->number;
+	style.title_padding = chosen[TITLE_PADDING]->number;
+	style.font_name = chosen[FONT_NAME]->text;
 	style.character_size = static_cast<unsigned int>(std::lround(style.font_size));
 	if(style.character_size == 0) {
 		style.character_size = 1;

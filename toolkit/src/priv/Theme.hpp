@@ -29,93 +29,95 @@ namespace priv {
 // selectors filed under its own id, class and type and those whose rightmost
 // part names none, so rules that cannot match it cost next to nothing.
 class Theme {
-	public:
-		enum Property {
-			COLOR,
-			BACKGROUND_COLOR,
-			BORDER_COLOR,
-			BORDER_COLOR_SHIFT,
-			BORDER_WIDTH,
-			PADDING,
-			SPACING,
-			GAP,
-			FONT_NAME,
-			FONT_SIZE,
-			TITLE_BACKGROUND_COLOR,
-			TITLE_PADDING,
-			OTHER,
-			PROPERTY_COUNT = OTHER
-		};
+public:
+	enum Property {
+		COLOR,
+		BACKGROUND_COLOR,
+		BORDER_COLOR,
+		BORDER_COLOR_SHIFT,
+		BORDER_WIDTH,
+		PADDING,
+		SPACING,
+		GAP,
+		FONT_NAME,
+		FONT_SIZE,
+		TITLE_BACKGROUND_COLOR,
+		TITLE_PADDING,
+		OTHER,
+		PROPERTY_COUNT = OTHER
+	};
 
-		Theme();
+	Theme();
 
-		// Back to the built-in look.
-		void Reset();
-		// Adds the rules of `text`; false when anything was skipped.
-		bool Parse(const std::string& text);
-		// Adds one rule; false (and nothing added) when it does not parse.
-		bool Add(const std::string& selector, const std::string& property, const std::string& value);
+	// Back to the built-in look.
+	void Reset();
+	// Adds the rules of `text`; false when anything was skipped.
+	bool Parse(const std::string& text);
+	// Adds one rule; false (and nothing added) when it does not parse.
+	bool Add(const std::string& selector, const std::string& property, const std::string& value);
 
-		void Resolve(const Widget& widget, Style& style) const;
-		std::string Lookup(const std::string& property, const Widget& widget) const;
+	void Resolve(const Widget& widget, Style& style) const;
+	std::string Lookup(const std::string& property, const Widget& widget) const;
 
-		unsigned int GetGeneration() const;
+	unsigned int GetGeneration() const;
 
-	private:
-		struct Simple {
-			std::string type; // empty: any
-			std::vector<std::string> classes;
-			std::vector<std::string> ids;
-			int state = -1;   // -1: any
-		};
-		struct Selector {
-			std::vector<Simple> parts;      // left to right
-			std::vector<char> combinators;  // between parts: ' ' or '>'
-			long specificity = 0;
-		};
-		struct Declaration {
-			Property property = OTHER;
-			std::string name;
-			std::string text;
-			sf::Color color;
-			float number = 0.f;
-		};
-		struct Rule {
-			std::vector<Selector> selectors;
-			std::vector<Declaration> declarations;
-		};
-		// A selector, by the index of its rule and its place in the rule,
-		// filed under a key: see Key().
-		struct Entry {
-			std::size_t key;
-			std::uint32_t rule;
-			std::uint32_t selector;
-		};
-		// A rule that matches a widget, with the highest specificity among
-		// its selectors that match.
-		struct Match {
-			std::size_t rule;
-			long specificity;
-		};
+	// A rule as the parser in Theme.cpp reads it.
+	struct Simple {
+		std::string type; // empty: any
+		std::vector<std::string> classes;
+		std::vector<std::string> ids;
+		int state = -1; // -1: any
+	};
+	struct Selector {
+		std::vector<Simple> parts;     // left to right
+		std::vector<char> combinators; // between parts: ' ' or '>'
+		long specificity = 0;
+	};
+	struct Declaration {
+		Property property = OTHER;
+		std::string name;
+		std::string text;
+		sf::Color color;
+		float number = 0.f;
+	};
+	struct Rule {
+		std::vector<Selector> selectors;
+		std::vector<Declaration> declarations;
+	};
 
-		static bool ParseSelectorGroup(const std::string& text, std::vector<Selector>& out);
-		static bool ParseSelector(const std::string& text, Selector& out);
-		static bool ParseDeclaration(const std::string& name, const std::string& value, Declaration& out);
-		static bool Matches(const Selector& selector, const Widget& widget);
-		static bool MatchesSimple(const Simple& simple, const Widget& widget);
-		static bool MatchesFrom(const Selector& selector, std::size_t index, const Widget* widget);
-		enum KeyKind { ANY, TYPE, CLASS, ID };
-		static std::size_t Key(KeyKind kind, const std::string& name);
-		// Files the selectors of a new rule at the end of the index.
-		void AddRule(Rule&& rule);
-		// Sorts the entries filed since `first` into the index.
-		void SortIndex(std::size_t first);
-		// The rules matching `widget`, in the order they were added.
-		void MatchingRules(const Widget& widget, std::vector<Match>& out) const;
+private:
+	// A selector, by the index of its rule and its place in the rule,
+	// filed under a key: see Key().
+	struct Entry {
+		std::size_t key;
+		std::uint32_t rule;
+		std::uint32_t selector;
+	};
+	// A rule that matches a widget, with the highest specificity among
+	// its selectors that match.
+	struct Match {
+		std::size_t rule;
+		long specificity;
+	};
 
-		std::vector<Rule> m_rules;
-		std::vector<Entry> m_index; // by key, then rule, then selector
-		unsigned int m_generation = 1;
+	static bool Matches(const Selector& selector, const Widget& widget);
+	static bool MatchesSimple(const Simple& simple, const Widget& widget);
+	static bool MatchesFrom(const Selector& selector, std::size_t index, const Widget* widget);
+	enum KeyKind { ANY, TYPE, CLASS, ID };
+	static std::size_t Key(KeyKind kind, const std::string& name);
+	// Files the selectors of a new rule at the end of the index.
+	void AddRule(Rule&& rule);
+	// Sorts the entries filed since `first` into the index.
+	void SortIndex(std::size_t first);
+	// The rules matching `widget`, in the order they were added.
+	void MatchingRules(const Widget& widget, std::vector<Match>& out) const;
+
+	std::vector<Rule> m_rules;
+	std::vector<Entry> m_index; // by key, then rule, then selector
+	// The built-in rule for `*`, by property: what resolving starts from,
+	// so that no property can be left without a value.
+	Declaration m_defaults[PROPERTY_COUNT];
+	unsigned int m_generation = 1;
 };
 
 }
