@@ -3,6 +3,10 @@
 #include "Eventfulness.h"
 #include "Glob.h"
 
+#include <SFML/Graphics/Image.hpp>
+
+#include <string>
+
 bool Render::Init()
 {
     sf::ContextSettings settings;
@@ -18,6 +22,12 @@ bool Render::Init()
     // SFML 2.5.1 centres a new window using the screen width for both axes,
     // which pushes a desktop-sized window partly off screen.
     m_RenderWindow.setPosition(sf::Vector2i(0, 0));
+    // The icon a dock or task bar shows for the window; optional, as every
+    // data file is.
+    sf::Image icon;
+    auto loadIcon = [&icon](const std::string& path) { return icon.loadFromFile(path); };
+    if (LoadDataFile("icons/vondrellex-64.png", loadIcon))
+        m_RenderWindow.setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     m_RenderWindow.resetGLStates();
 
     m_Desktop.LoadThemeFromFile("Themes/Vondrellex.theme");

@@ -15,8 +15,8 @@ class Render
 {
 public:
     // Opens the borderless window of the global resolution, titled
-    // "Vondrellex", and loads "Themes/Vondrellex.theme" if it is there.
-    // Always true.
+    // "Vondrellex" with the icon "icons/vondrellex-64.png", and loads
+    // "Themes/Vondrellex.theme"; either file may be missing. Always true.
     bool Init();
     // One frame: every pending event to the desktop (and key presses on to
     // the hub; Escape or a close request closes the window), a desktop

@@ -25,7 +25,7 @@ const sf::Image& LargeLogo()
 
 const std::vector<unsigned>& IconSizes()
 {
-    static const std::vector<unsigned> sizes = {48, 64, 128, 256};
+    static const std::vector<unsigned> sizes = {16, 22, 24, 32, 48, 64, 128, 256};
     return sizes;
 }
 

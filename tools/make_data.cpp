@@ -1,9 +1,9 @@
 // Writes the game's generated data files into the directory given as the
 // first argument (the top of the source tree, where the game reads them):
-// worldmap.png, logo1.png, logo.png and Vondrellex.ogg, and the desktop
-// icons packaging/icons/vondrellex-SIZE.png. Further arguments pick some of
-// them: "worldmap", "logos", "music", "icons". The output is the same on
-// every run.
+// worldmap.png, logo1.png, logo.png and Vondrellex.ogg, and the icons
+// icons/vondrellex-SIZE.png (for the desktop; the window shows the 64-pixel
+// one). Further arguments pick some of them: "worldmap", "logos", "music",
+// "icons". The output is the same on every run.
 
 #include "Icons.h"
 #include "Logos.h"
@@ -49,9 +49,7 @@ bool MakeIcons(const std::string& dir)
 {
     bool ok = true;
     for (unsigned size : datagen::IconSizes())
-        ok = Save(datagen::BuildIcon(size),
-                  dir + "/packaging/icons/vondrellex-" + std::to_string(size) + ".png") &&
-             ok;
+        ok = Save(datagen::BuildIcon(size), dir + "/icons/vondrellex-" + std::to_string(size) + ".png") && ok;
     return ok;
 }
 

@@ -74,8 +74,8 @@ no_sources() { [[ $2 == src/* ]] || real "$@"; }
 folder() {
   local file
   rm -rf "${shots:?}/$1"
-  mkdir -p "$shots/$1/src" "$shots/$1/Themes"
-  for file in Vondrellex.ogg logo1.png logo.png worldmap.png Themes/Vondrellex.theme \
+  mkdir -p "$shots/$1/src" "$shots/$1/Themes" "$shots/$1/icons"
+  for file in Vondrellex.ogg logo1.png logo.png worldmap.png Themes/Vondrellex.theme icons/vondrellex-64.png \
     $(cd "$top" && ls src/*.h src/*.cpp); do "$2" "$shots/$1/$file" "$file"; done
   rmdir --ignore-fail-on-non-empty "$shots/$1/src"
 }
