@@ -7,9 +7,9 @@
 #include "RogueButton.h"
 #include "World.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <string>
 
 namespace
@@ -179,7 +179,9 @@ void RogueWindow::Spawn()
         return;
     Object* newObj = GetCurrentObject();
     newObj->m_Name += std::to_string(rand() % 999);
-    std::cout << newObj->m_Name << std::endl;
+    // One line per spawn, out at once for whoever reads it.
+    std::printf("%s\n", newObj->m_Name.c_str());
+    std::fflush(stdout);
     glob->event->CreateNewObject(newObj, m_Description->GetText().toAnsiString());
 }
 
