@@ -42,18 +42,30 @@ deb=$shots/full/vondrellex_${version}_$arch.deb
 pass
 
 # --- as Debian checks it ---------------------------------------------------------
-lintian --pedantic -E -I --fail-on error,warning "$shots/full/vondrellex_${version}_$arch.changes" \
-  >"$shots/lintian.txt" 2>&1 || { cat "$shots/lintian.txt" >&2; fail "lintian reports errors or warnings"; }
 root=$(mktemp -d)
 dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
+# The project has no public home page. AppStream 1.0 warns of that, and
+# lintian, which runs the same check, with it: that one warning is let
+# through; nothing else may be less than clean.
+lintian_flags=()
+if ! appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$shots/appstream.txt" 2>&1; then
+  grep -q '^W: .*url-homepage-missing' "$shots/appstream.txt" &&
+    ! grep -E '^[EW]:' "$shots/appstream.txt" | grep -v 'url-homepage-missing' ||
+    { cat "$shots/appstream.txt" >&2; fail "AppStream metadata"; }
+  lintian_flags=(--suppress-tags appstream-metadata-validation-failed)
+fi
+lintian --pedantic -E -I --fail-on error,warning "${lintian_flags[@]}" \
+  "$shots/full/vondrellex_${version}_$arch.changes" >"$shots/lintian.txt" 2>&1 ||
+  { cat "$shots/lintian.txt" >&2; fail "lintian reports errors or warnings"; }
 game=$root/usr/lib/games/vondrellex/vondrellex
-# Control-flow protection is checked where the release's compiler flags
-# bring it (Debian 13 and later).
-flags=()
-DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS | grep -q -- -fcf-protection ||
-  flags+=(--nocfprotection)
-hardening-check "${flags[@]}" "$game" >"$shots/hardening.txt" ||
-  { cat "$shots/hardening.txt" >&2; fail "the game is not hardened"; }
+# The five protections Debian's flags give on every release. (Control-flow
+# and branch protection depend on the release's toolchain and architecture.)
+hardening-check "$game" >"$shots/hardening.txt" || true
+for protection in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+  "Read-only relocations" "Immediate binding"; do
+  grep -q "^ $protection: yes" "$shots/hardening.txt" || { cat "$shots/hardening.txt" >&2; fail "not hardened: $protection"; }
+done
 pass
 
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
@@ -63,15 +75,6 @@ dpkg-deb -f "$deb" Depends | grep -q "fonts-dejavu-core" || fail "Depends does n
 description=$(dpkg-deb -f "$deb" Description)
 [[ $description == *"the game's own source code."* && $description != *"&"* ]] ||
   fail "the description does not read as written: $description"
-pass
-
-desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
-# No public home page exists, and AppStream 1.0 warns of that; nothing else
-# may be less than clean.
-appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$shots/appstream.txt" 2>&1 ||
-  { grep -q '^W: .*url-homepage-missing' "$shots/appstream.txt" &&
-    ! grep -E '^[EW]:' "$shots/appstream.txt" | grep -v 'url-homepage-missing'; } ||
-  { cat "$shots/appstream.txt" >&2; fail "AppStream metadata"; }
 pass
 
 # Exactly these files: the game, its data, the console's sources (as listed
