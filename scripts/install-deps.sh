@@ -4,6 +4,7 @@
 #   install-deps.sh package  to build the Debian package: the build
 #                            dependencies debian/control names, and no more
 #   install-deps.sh play     to build the game and play it from this folder
+#   install-deps.sh chroot   to make the clean chroots of scripts/test-in.sh
 # Idempotent: when everything is already present it only checks and returns.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,6 +34,8 @@ case $mode in
     # The compiler and make, the libraries, and the fonts the theme names.
     packages=(g++ make fonts-dejavu-core $(build_depends nocheck)) ;;
   package) ;;
+  chroot)
+    packages=(mmdebstrap) ;;
   all)
     packages=(
       # The tests, the benchmarks and the virtual display the tests drive.
@@ -42,7 +45,7 @@ case $mode in
       lintian devscripts desktop-file-utils appstream diffoscope-minimal
     ) ;;
   *)
-    echo "usage: $0 [package|play]" >&2
+    echo "usage: $0 [package|play|chroot]" >&2
     exit 2 ;;
 esac
 
@@ -61,7 +64,7 @@ for p in "${packages[@]}"; do
 done
 # The package's build dependencies, as dpkg-buildpackage checks them.
 need_build_deps=0
-if [ "$mode" != play ] && ! (cd "$top" && dpkg-checkbuilddeps >/dev/null 2>&1); then
+if [[ $mode == all || $mode == package ]] && ! (cd "$top" && dpkg-checkbuilddeps >/dev/null 2>&1); then
   need_build_deps=1
 fi
 if [ ${#missing[@]} -eq 0 ] && [ $need_build_deps -eq 0 ]; then

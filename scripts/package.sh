@@ -24,19 +24,19 @@ step() { echo "== package: $*"; }
 [ $install -eq 0 ] || bash "$top/scripts/install-deps.sh" package
 
 # The copy holds what git tracks (and new files it would add), as they stand
-# in the working tree; outside a git checkout, everything but build folders.
+# in the working tree; without git, everything but git's and build folders.
 work=$(mktemp -d "${TMPDIR:-/tmp}/vondrellex-package.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 version=$(cd "$top" && dpkg-parsechangelog -S Version)
 tree=$work/vondrellex-$version
 mkdir "$tree"
 step "copying the tree to $tree"
-if git -C "$top" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+if command -v git >/dev/null && git -C "$top" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   (cd "$top" && git ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
     tar --null -T - -cf -) | tar -C "$tree" -xf -
 else
-  tar -C "$top" --exclude='./build*' -cf - . | tar -C "$tree" -xf -
+  tar -C "$top" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$tree" -xf -
 fi
 
 case " ${DEB_BUILD_OPTIONS:-} " in
