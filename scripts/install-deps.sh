@@ -49,19 +49,21 @@ case $mode in
     exit 2 ;;
 esac
 
-# The style check pins one formatter version; a release that does not have
-# it builds and tests without the check (scripts/test.sh says so).
-formatter=clang-format-14
-if [ "$mode" = all ] && apt-cache show "$formatter" >/dev/null 2>&1; then
-  packages+=("$formatter")
-fi
-
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
+  installed "$p" || missing+=("$p")
 done
+# The style check pins one formatter version. A release without it builds
+# and tests without the check (scripts/test.sh says so); whether this one
+# has it, apt's lists tell, once they are there.
+formatter=clang-format-14
+with_formatter() {
+  if [ "$mode" = all ] && ! installed "$formatter" && apt-cache show "$formatter" >/dev/null 2>&1; then
+    missing+=("$formatter")
+  fi
+}
+with_formatter
 # The package's build dependencies, as dpkg-buildpackage checks them.
 need_build_deps=0
 if [[ $mode == all || $mode == package ]] && ! (cd "$top" && dpkg-checkbuilddeps >/dev/null 2>&1); then
@@ -80,13 +82,15 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 1
   fi
 fi
+# apt's own progress goes to standard output, its errors to standard error.
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 if [ $need_build_deps -eq 1 ]; then
   echo "Installing the build dependencies of debian/control"
-  $SUDO apt-get build-dep -y -qq --no-install-recommends "$top"
+  $SUDO apt-get build-dep -y -qq --no-install-recommends "$top" >/dev/null
 fi
+[[ " ${missing[*]} " == *" $formatter "* ]] || with_formatter
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
