@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -129,7 +130,7 @@ TEST_F(SfgDraw, ImagesDrawUnscaledAndViewportsClipAndScroll) {
 	ExpectPixels({{100, 100, sf::Color::Black}});
 }
 
-// Text stands in the middle of a label, or a button, wider than it.
+// Text stands in the middle of a label, or a button, larger than it.
 TEST_F(SfgDraw, TextIsDrawnCentred) {
 	auto label = sfg::Label::Create("I");
 	auto button = sfg::Button::Create("I");
@@ -139,17 +140,19 @@ TEST_F(SfgDraw, TextIsDrawnCentred) {
 	Put(button, 210, 10);
 	const sf::Image shot = Render();
 	for(unsigned int left : {10u, 210u}) {
-		std::vector<unsigned int> lit; // columns where the bright text shows
+		std::vector<unsigned int> columns, rows; // where the bright text shows
 		for(unsigned int x = 2; x < 98; ++x) {
 			for(unsigned int y = 2; y < 38; ++y) {
 				if(shot.getPixel(left + x, 10 + y).r > 150) {
-					lit.push_back(x);
-					break;
+					columns.push_back(x);
+					rows.push_back(y);
 				}
 			}
 		}
-		ASSERT_FALSE(lit.empty()) << left;
-		EXPECT_NEAR((lit.front() + lit.back()) / 2.0, 50.0, 3.0) << left;
+		ASSERT_FALSE(columns.empty()) << left;
+		const auto [top, bottom] = std::minmax_element(rows.begin(), rows.end());
+		EXPECT_NEAR((columns.front() + columns.back()) / 2.0, 50.0, 3.0) << left;
+		EXPECT_NEAR((*top + *bottom) / 2.0, 20.0, 3.0) << left;
 	}
 }
 

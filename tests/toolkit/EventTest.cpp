@@ -99,6 +99,11 @@ TEST_F(SfgEvents, TheTopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
 	Play(desktop, "m210,10 m10,10 m210,10");
 	EXPECT_EQ(log, "top-leaves bottom-enters bottom-leaves ");
 	EXPECT_EQ(top.button->GetState(), sfg::Widget::State::PRELIGHT);
+	// A pressed button is drawn pressed, and lit again once released.
+	Play(desktop, "p210,10");
+	EXPECT_EQ(top.button->GetState(), sfg::Widget::State::ACTIVE);
+	Play(desktop, "r210,10");
+	EXPECT_EQ(top.button->GetState(), sfg::Widget::State::PRELIGHT);
 	desktop.BringToFront(MakePanel(0, 0).window); // not on the desktop: ignored
 	EXPECT_EQ(desktop.GetWidgets().size(), 2u);
 }
