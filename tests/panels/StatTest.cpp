@@ -35,8 +35,7 @@ TEST_F(StatTest, WindowsStandWhereTheScreenSizePutsThem)
 {
     const std::tuple<sfg::Window::Ptr, sf::Vector2f> fixed[] = {{mashWindow->GetPointer(), {384, 240}},
                                                                 {worldWindow->GetPointer(), {104, 40}},
-                                                                {rogueWindow->GetPointer(), {404, 340}},
-                                                                {notificationBar->GetPointer(), {0, 0}}};
+                                                                {rogueWindow->GetPointer(), {404, 340}}};
     for (const auto& [window, at] : fixed)
         EXPECT_EQ(window->GetAbsolutePosition(), at) << window->GetClass();
     const sf::Vector2f height(64, static_cast<float>(glob->resolution.y));
