@@ -2,6 +2,8 @@
 // must parse completely, give the sixteen visibility classes of the map
 // labels a steady fade, and keep the designer on a 1280 x 720 screen.
 #include "GameFixture.h"
+#include "GameOver.h"
+#include "RogueWindowInspector.h"
 
 #include <SFGUI/Context.hpp>
 #include <SFGUI/Label.hpp>
@@ -43,6 +45,34 @@ TEST_F(ThemeFile, MapLabelsFadeStepByStepFromFreshToFaint)
     }
     // The freshest sighting is fully opaque.
     EXPECT_EQ(previousAlpha, 255);
+}
+
+// Every class the game gives its widgets has a look of its own in the theme:
+// without its class, each such widget looks different.
+TEST_F(ThemeFile, EveryClassTheGameGivesItsWidgetsHasItsLook)
+{
+    const auto look = [](const sfg::Widget& widget) {
+        std::string properties;
+        for (const char* name : {"BackgroundColor", "Color", "BorderColor", "BorderWidth", "Padding", "Gap",
+                                 "FontName", "FontSize", "TitleBackgroundColor"})
+            properties += sfg::Context::Get().GetEngine().GetProperty(name, widget) + " ";
+        return properties;
+    };
+    Note* note = new Note(); // never freed, like the game's
+    GameOver* over = new GameOver();
+    ASSERT_TRUE(note->Init("a note") && over->Init(false));
+    const RogueWindowInspector designer(rogueWindow);
+    const std::vector<sfg::Widget::Ptr> widgets(
+        {createBar->GetPointer(), createBar->buttons[0]->m_Button, stat->GetPointer(), stat->m_lRiskNum,
+         mashWindow->GetPointer(), mashWindow->m_Label, worldWindow->GetPointer(), designer.Window(),
+         designer.SpawnButton(), designer.Cell(0, 0)->m_Button, note->GetPointer(), note->m_Label,
+         over->m_Label});
+    for (const sfg::Widget::Ptr& widget : widgets)
+    {
+        const std::string name = widget->GetClass(), styled = look(*widget);
+        widget->SetClass("");
+        EXPECT_NE(look(*widget), styled) << widget->GetName() << "." << name;
+    }
 }
 
 TEST_F(ThemeFile, DesignerOfferingEveryKindFitsOnA1280By720ScreenWhereItOpens)

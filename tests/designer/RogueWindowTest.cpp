@@ -169,6 +169,12 @@ TEST_F(DesignerFixture, SpawnInventoryAndDelete)
     Designer().Place(PLAYERBASE, 3, 2);
     Designer().Place(LOOK, 20, 5);
     Designer().Place(ROCK, 30, 10);
+    // The number after the name is the draw that follows the new object's
+    // placement.
+    srand(99);
+    const Object placed;
+    const std::string name = "lR" + std::to_string(rand() % 999);
+    srand(99);
     std::vector<const Object*> spawned;
     for (int twice = 0; twice < 2; ++twice)
     {
@@ -179,6 +185,7 @@ TEST_F(DesignerFixture, SpawnInventoryAndDelete)
         spawned.push_back(ExpectOneSpawn(b, 3, "lR"));
         ASSERT_NE(spawned.back(), nullptr);
         EXPECT_EQ(out, spawned.back()->m_Name + "\n");
+        EXPECT_TRUE(twice || spawned.back()->m_Name == name) << spawned.back()->m_Name << " is not " << name;
         EXPECT_EQ(spawned.back()->m_Rooms[2]->Type, ROCK);
         EXPECT_TRUE(DesignerShown());
         EXPECT_EQ(RoomTypes(), (std::vector<RoomType>{PLAYERBASE, LOOK, ROCK}));

@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -70,20 +74,37 @@ TEST_F(MashTextGenTest, ReadsLineByLineWithTheEmptyLineAtTheEnd)
     }
 }
 
-TEST_F(MashTextGenTest, GetContinuesSeamlesslyIntoTheNextFile)
+// The console shows the game's own sources: every header in src/, then every
+// implementation file, each half in alphabetical order ignoring case. Here
+// each file holds its own name, so the text tells which one every load
+// picked (one draw modulo the list's length), and that Get runs on from file
+// to file, loading the next only once the text runs out.
+TEST_F(MashTextGenTest, GetRunsThroughTheGameSourcesEachPickedByOneDraw)
 {
-    WriteAll("xy\n"); // every load adds "xy\n\n"
+    std::vector<std::string> expected;
+    for (const fs::directory_entry& entry : fs::directory_iterator(original / "src"))
+        expected.push_back("src/" + entry.path().filename().string());
+    const auto order = [](std::string path) { // headers first, then by stem
+        std::transform(path.begin(), path.end(), path.begin(), ::tolower);
+        const size_t dot = path.rfind('.');
+        return std::make_pair(path.substr(dot) != ".h", path.substr(0, dot));
+    };
+    std::sort(expected.begin(), expected.end(),
+              [&](const std::string& a, const std::string& b) { return order(a) < order(b); });
+    for (const std::string& path : expected)
+        std::ofstream(path, std::ios::binary) << path;
+    srand(7);
+    std::string loaded;
+    for (int load = 0; load < 6; ++load)
+        loaded += expected[static_cast<size_t>(rand()) % expected.size()] + "\n";
+    srand(7);
     MashTextGen gen;
-    EXPECT_EQ(gen.Get(6), "xy\n\nxy");
-    EXPECT_EQ(gen.alldata, Times(2, "xy\n\n"));
-    // The rest of the second file exactly: no new file is read yet. With
-    // all loaded text used up, zero or negative amounts load nothing.
-    EXPECT_EQ(gen.Get(2), "\n\n");
+    EXPECT_EQ(gen.files, expected);
+    EXPECT_EQ(gen.Get(static_cast<int>(loaded.size())), loaded);
+    // All of it used up, but nothing more asked for: no file is read.
     for (int amount : {0, -1, -100000})
         EXPECT_EQ(gen.Get(amount), "") << amount;
-    EXPECT_EQ(gen.alldata, Times(2, "xy\n\n"));
-    EXPECT_EQ(gen.picker, 8);
-    EXPECT_EQ(gen.Get(401), Times(100, "xy\n\n") + "x");
+    EXPECT_EQ(gen.alldata, loaded);
 }
 
 TEST_F(MashTextGenTest, GetGivesUpOnlyWhenNoFileCanBeRead)

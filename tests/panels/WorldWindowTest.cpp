@@ -1,7 +1,9 @@
-// The world map window: one label per object the human may see, placed at
-// the object's map position and classed in sixteen steps of visibility,
-// rebuilt from scratch on every update.
+// The world map window: its picture, and one label per object the human may
+// see, placed at the object's map position and classed in sixteen steps of
+// visibility, rebuilt from scratch on every update.
 #include "GameFixture.h"
+
+#include <SFML/Graphics/Image.hpp>
 
 #include <algorithm>
 #include <list>
@@ -59,6 +61,10 @@ TEST(WorldWindow, SixteenVisibilityClassesWithBoundariesTakingTheLowerStep)
 
 TEST_F(WorldWindowTest, UpdateReplacesEveryLabel)
 {
+    // Under the labels, the map's picture, unscaled.
+    sf::Image picture;
+    ASSERT_TRUE(picture.loadFromFile("worldmap.png"));
+    EXPECT_EQ(worldWindow->m_Image->GetRequisition(), sf::Vector2f(picture.getSize()));
     Object* home = Make("@", sf::Vector2f(0, 0), 1.0f);
     Object* scoutA = Make("Scout3", sf::Vector2f(133, 47), 0.5f);
     Object* scoutB = Make("Scout3", sf::Vector2f(321, 198), 0.1f);

@@ -64,8 +64,6 @@ TEST_F(ObjectTest, NewAndSpawnedObjectsDrawRowThenColumnAndSpawnsTheirNumberInBe
         EXPECT_EQ(copy->m_Name, "lp" + std::to_string(rand() % 999));
         EXPECT_EQ(copy->m_Position, place()) << "seed " << seed;
 
-        EXPECT_TRUE(fresh.m_PlayerID == 0 && !fresh.m_Template && fresh.m_Rooms.empty() &&
-                    fresh.m_Name.empty());
         // The copy shares the very Room records; sightings and reveals are not copied.
         EXPECT_EQ(copy->m_Rooms, tmpl->m_Rooms);
         EXPECT_EQ(copy->m_KnownEnemies, tmpl->m_KnownEnemies);

@@ -44,3 +44,20 @@ TEST_F(PlayerTest, ComputerTriesOneTurnInTenAndSpawnsTheOnePickOnlyIfItCanBuildI
         }
     }
 }
+
+// Every side starts with the same fourteen designs on a base, each named by
+// the letters of its rooms after the base; the same rooms may come twice.
+TEST_F(PlayerTest, SidesStartWithFourteenDesignsNamedByTheirRooms)
+{
+    std::string names;
+    for (const Object* tmpl : world->m_Players[2]->m_Templates)
+    {
+        std::string letters;
+        for (size_t i = 1; i < tmpl->m_Rooms.size(); ++i)
+            letters += RoomTypeToChar(tmpl->m_Rooms[i]->Type);
+        EXPECT_TRUE(tmpl->m_Rooms[0]->Type == PLAYERBASE && tmpl->m_Name == letters && tmpl->m_PlayerID == 2)
+            << tmpl->m_Name;
+        names += tmpl->m_Name + " ";
+    }
+    EXPECT_EQ(names, "lp fp lR lRp lB lBp lX lXp lRR lA lp laR sp sp ");
+}

@@ -211,4 +211,8 @@ TEST_F(RoomActionsTest, ScansDrawInListOrderOverDeadObjectsAndSnoopsOfEverySide)
     compare();
     world->m_Objects.push_back(Add(1, {PLAYERBASE, SNOOP}, "obj", false));
     compare();
+    // Every risk below a plain object's 50: plain objects are still sighted.
+    for (Player* side : world->m_Players)
+        side->m_Risk = 10;
+    compare();
 }

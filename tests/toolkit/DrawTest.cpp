@@ -4,8 +4,10 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 using namespace toolkit_test;
 
@@ -126,6 +128,32 @@ TEST_F(SfgDraw, ImagesDrawUnscaledAndViewportsClipAndScroll) {
 	ExpectPixels({{110, 119, sf::Color::Green}, {110, 120, sf::Color::Yellow}, {110, 99, sf::Color::Black}});
 	image->SetImage(sf::Image()); // draws nothing
 	ExpectPixels({{100, 100, sf::Color::Black}});
+}
+
+// Text stands in the middle of a label, or a button, larger than it.
+TEST_F(SfgDraw, TextIsDrawnCentred) {
+	auto label = sfg::Label::Create("I");
+	auto button = sfg::Button::Create("I");
+	label->SetRequisition(sf::Vector2f(100.f, 40.f));
+	button->SetRequisition(sf::Vector2f(100.f, 40.f));
+	Put(label, 10, 10);
+	Put(button, 210, 10);
+	const sf::Image shot = Render();
+	for(unsigned int left : {10u, 210u}) {
+		std::vector<unsigned int> columns, rows; // where the bright text shows
+		for(unsigned int x = 2; x < 98; ++x) {
+			for(unsigned int y = 2; y < 38; ++y) {
+				if(shot.getPixel(left + x, 10 + y).r > 150) {
+					columns.push_back(x);
+					rows.push_back(y);
+				}
+			}
+		}
+		ASSERT_FALSE(columns.empty()) << left;
+		const auto [top, bottom] = std::minmax_element(rows.begin(), rows.end());
+		EXPECT_NEAR((columns.front() + columns.back()) / 2.0, 50.0, 3.0) << left;
+		EXPECT_NEAR((*top + *bottom) / 2.0, 20.0, 3.0) << left;
+	}
 }
 
 TEST_F(SfgDraw, ManyWidgetsTakeAFewDrawCallsPerWindow) {

@@ -99,17 +99,23 @@ TEST_F(SfgEvents, TheTopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
 	Play(desktop, "m210,10 m10,10 m210,10");
 	EXPECT_EQ(log, "top-leaves bottom-enters bottom-leaves ");
 	EXPECT_EQ(top.button->GetState(), sfg::Widget::State::PRELIGHT);
+	// A pressed button is drawn pressed, and lit again once released.
+	Play(desktop, "p210,10");
+	EXPECT_EQ(top.button->GetState(), sfg::Widget::State::ACTIVE);
+	Play(desktop, "r210,10");
+	EXPECT_EQ(top.button->GetState(), sfg::Widget::State::PRELIGHT);
 	desktop.BringToFront(MakePanel(0, 0).window); // not on the desktop: ignored
 	EXPECT_EQ(desktop.GetWidgets().size(), 2u);
 }
 
-// A titled window (100 x 50 content) at (100, 100): the title bar drags it,
-// with no clamping.
+// A titled, resizable window (100 x 50 content) at (100, 100): the title bar
+// drags it, with no clamping; the bottom-right handle resizes it by as much
+// as the cursor moves, never below its requisition.
 TEST_F(SfgEvents, TheTitleBarDragsAWindow) {
 	sf::Font font;
 	ASSERT_TRUE(font.loadFromFile(sfg::Context::Get().GetDefaultFontPath()));
 	const float title = std::ceil(font.getLineSpacing(12)) + 4.f; // 2 of title padding each side
-	auto window = sfg::Window::Create(sfg::Window::TITLEBAR | sfg::Window::BACKGROUND);
+	auto window = sfg::Window::Create(sfg::Window::TOPLEVEL);
 	auto content = Block(100, 50);
 	window->Add(content);
 	window->SetPosition(sf::Vector2f(100.4f, 99.6f));
@@ -122,10 +128,43 @@ TEST_F(SfgEvents, TheTitleBarDragsAWindow) {
 	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 106.f, 56.f + title));
 	Play(desktop, "p-10,30 m300,300 r300,300"); // below the title bar: no drag
 	EXPECT_EQ(window->GetAllocation().left, -15.f);
+	const std::string corner = std::to_string(static_cast<int>(51.f + title));
+	Play(desktop, "p89," + corner + " m129," + corner + " m129,300");
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 146.f, 305.f));
+	Play(desktop, "m0,0 r0,0");
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 106.f, 56.f + title));
 	auto bare = MakePanel(0, 200); // no title bar: no drag
 	desktop.Add(bare.window);
 	Play(desktop, "p1,201 m60,280 r60,280");
 	EXPECT_EQ(bare.window->GetAllocation().left, 0.f);
+}
+
+// Only the shown part of a viewport's content takes clicks: two 100 x 40
+// blocks in a 100 x 50 viewport on the top window (which sees every click),
+// clicked 5, 45 and 60 below the viewport's top, then again scrolled 30 down.
+TEST_F(SfgEvents, OnlyTheShownPartOfAViewportsContentTakesClicks) {
+	auto window = sfg::Window::Create(sfg::Window::NO_STYLE);
+	auto viewport = sfg::Viewport::Create();
+	auto column = sfg::Box::Create(sfg::Box::Orientation::VERTICAL);
+	std::string log;
+	for(const char* name : {"first", "second"}) {
+		column->Pack(Block(100, 40));
+		Log(column->GetChildren().back(), sfg::Widget::OnLeftClick, log, name);
+	}
+	viewport->SetRequisition(sf::Vector2f(100.f, 50.f));
+	viewport->Add(column);
+	window->Add(viewport);
+	desktop.Add(window);
+	const sf::Vector2i at(viewport->GetAbsolutePosition() + sf::Vector2f(50.f, 0.f));
+	viewport->GetVerticalAdjustment()->SetUpper(100.f);
+	for(float scroll : {0.f, 30.f}) {
+		viewport->GetVerticalAdjustment()->SetValue(scroll);
+		for(int below : {5, 45, 60}) {
+			desktop.HandleEvent(Mouse('p', at.x, at.y + below));
+			desktop.HandleEvent(Mouse('r', at.x, at.y + below));
+		}
+	}
+	EXPECT_EQ(log, "first second first second ");
 }
 
 TEST_F(SfgEvents, HandlersRunInOrderAndMayChangeTheirSignal) {

@@ -52,7 +52,10 @@ struct ThemeRow {
 };
 
 const ThemeRow g_themes[] = {
+	{"", true, 'L', "BackgroundColor", "#464646ff"}, // the built-in look
+	{"", true, 'b', "BackgroundColor", "#555752ff"},
 	{"", true, 'B', "BackgroundColor", "#656762ff"},
+	{"", true, 'B', "Color", "#ffffffff"},
 	{"Button.vbar { Color: #000002; } Button#spawn { Color: #000001; } Button { Color: #000003; }", true, 'b', "Color",
 	 "#000001"},
 	{"Button.vbar { Padding: 1; } Button:Prelight { Padding: 3; }", true, 'B', "Padding", "1"},
