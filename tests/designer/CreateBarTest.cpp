@@ -23,11 +23,11 @@ TEST_F(CreateBarTest, RightClicksRemoveTemplatesOnly)
     createBar->PokeButton(-1);
     createBar->PokeButton(3);
     const Before b = Snapshot();
-    Click(bar[2]->m_Button, sf::Mouse::Right);
+    Click(bar[2]->m_Button, sf::Mouse::Button::Right);
     EXPECT_EQ(createBar->buttons, bar);
     EXPECT_FALSE(DesignerShown()) << "a right click is not a poke";
 
-    Click(bar[0]->m_Button, sf::Mouse::Right);
+    Click(bar[0]->m_Button, sf::Mouse::Button::Right);
     Frame();
     ASSERT_EQ(createBar->buttons, (std::vector<BarButton*>{bar[1], bar[2]}));
     ASSERT_EQ(createBar->m_Box->GetChildren().size(), 2u);
@@ -37,7 +37,7 @@ TEST_F(CreateBarTest, RightClicksRemoveTemplatesOnly)
             << "button " << i << " has index " << createBar->buttons[i]->m_Index;
     EXPECT_FALSE(bar[0]->m_Button->IsLocallyVisible());
     // The renumbered template is removed by its own right click.
-    Click(bar[1]->m_Button, sf::Mouse::Right);
+    Click(bar[1]->m_Button, sf::Mouse::Button::Right);
     EXPECT_EQ(createBar->buttons, std::vector<BarButton*>{bar[2]});
     EXPECT_EQ(world->m_Objects.size(), b.objects);
     EXPECT_EQ(Turns(), b.turns);
