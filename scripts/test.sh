@@ -30,7 +30,9 @@ cmake --build build/asan -j"$jobs"
 
 # -noreset: Xvfb would otherwise restart whenever its last client leaves,
 # and a program that opens the display twice in a row can lose that race.
-# No sound card is needed: OpenAL's null output keeps time without a device.
+# No sound card is needed: on SFML 2, OpenAL's null output keeps time without
+# a device; SFML 3, which does not use OpenAL, finds none and the game plays
+# no music.
 export ALSOFT_DRIVERS=null
 status=0
 for build in release asan; do

@@ -13,8 +13,9 @@ W=${1%x*} H=${1#*x}
 mkdir -p "$2"
 shots=$(readlink -f "$2")
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-# No sound card: OpenAL's null output keeps time. A sanitised game never
-# frees its objects, and Mesa leaks.
+# No sound card: OpenAL's null output keeps time (SFML 2; on SFML 3 the game
+# finds no device and plays no music). A sanitised game never frees its
+# objects, and Mesa leaks.
 export ALSOFT_DRIVERS=null ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 pid= n=0
 
