@@ -9,12 +9,15 @@ bash scripts/install-deps.sh
 
 # Every C++ file keeps the pinned style (.clang-format, and toolkit/.clang-format
 # for the toolkit's tree). The version is pinned too: another one may lay out
-# the same code differently.
+# the same code differently, so a release without it (Debian 13 and later)
+# skips the check and Debian 12 enforces it.
 sources() {
   git ls-files -z '*.cpp' '*.h' '*.hpp' 2>/dev/null ||
-    find src toolkit tools tests bench \( -name '*.cpp' -o -name '*.h' -o -name '*.hpp' \) -print0
+    find src toolkit tools tests bench compat \( -name '*.cpp' -o -name '*.h' -o -name '*.hpp' \) -print0
 }
-if ! sources | xargs -0 clang-format-14 --dry-run --Werror; then
+if ! command -v clang-format-14 >/dev/null 2>&1; then
+  echo "clang-format-14 is not available on this release: skipping the style check"
+elif ! sources | xargs -0 clang-format-14 --dry-run --Werror; then
   echo "Not formatted: run  git ls-files -z '*.cpp' '*.h' '*.hpp' | xargs -0 clang-format-14 -i" >&2
   exit 1
 fi
@@ -27,7 +30,9 @@ cmake --build build/asan -j"$jobs"
 
 # -noreset: Xvfb would otherwise restart whenever its last client leaves,
 # and a program that opens the display twice in a row can lose that race.
-# No sound card is needed: OpenAL's null output keeps time without a device.
+# No sound card is needed: on SFML 2, OpenAL's null output keeps time without
+# a device; SFML 3, which does not use OpenAL, finds none and the game plays
+# no music.
 export ALSOFT_DRIVERS=null
 status=0
 for build in release asan; do

@@ -93,28 +93,28 @@ void Eventfulness::BringToFront(std::shared_ptr<sfg::Window> window)
     m_Render->BringToFront(window);
 }
 
-void Eventfulness::KeyPressed(sf::Event::KeyEvent keyEvent)
+void Eventfulness::KeyPressed(compat::KeyEvent keyEvent)
 {
     // Only the code counts; modifiers are ignored.
     const sf::Keyboard::Key code = keyEvent.code;
     if (m_MashWindow->m_Active)
     {
-        if (code == sf::Keyboard::Space)
+        if (code == sf::Keyboard::Key::Space)
             m_MashWindow->SetActive(false);
         else
             TurnStep();
         return;
     }
 
-    if (code == sf::Keyboard::Space)
+    if (code == sf::Keyboard::Key::Space)
         m_MashWindow->SetActive(true);
-    if (code == sf::Keyboard::Unknown)
+    if (code == sf::Keyboard::Key::Unknown)
         m_NotificationBar->PokeNotification(0);
     // Keys 1..9 poke buttons 0..8 and key 0 pokes button 9, as on the
     // keyboard's top row.
-    if (code >= sf::Keyboard::Num1 && code <= sf::Keyboard::Num9)
-        m_CreateBar->PokeButton(code - sf::Keyboard::Num1);
-    if (code == sf::Keyboard::Num0)
+    if (code >= sf::Keyboard::Key::Num1 && code <= sf::Keyboard::Key::Num9)
+        m_CreateBar->PokeButton(static_cast<int>(code) - static_cast<int>(sf::Keyboard::Key::Num1));
+    if (code == sf::Keyboard::Key::Num0)
         m_CreateBar->PokeButton(9);
 }
 

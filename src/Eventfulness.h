@@ -1,6 +1,6 @@
 #pragma once
 
-#include <SFML/Window/Event.hpp>
+#include "SfmlCompat.h"
 
 #include <memory>
 #include <string>
@@ -45,7 +45,7 @@ public:
     // Raises a window that is on the desktop; ignores one that is not.
     void BringToFront(std::shared_ptr<sfg::Window> window);
     // Every key press of the window, in arrival order.
-    void KeyPressed(sf::Event::KeyEvent keyEvent);
+    void KeyPressed(compat::KeyEvent keyEvent);
     // A message for the human: a short text for the notification button and
     // a long text for its note.
     void NewMessage(std::string smessage, std::string lmessage);

@@ -3,6 +3,7 @@
 #include <SFML/System/Err.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <ostream>
 #include <string>
 
 class Eventfulness;

@@ -34,7 +34,7 @@ Player::Player(int id)
     {
         Object* tmpl = new Object();
         for (RoomType rt : design.rooms)
-            tmpl->m_Rooms.push_back(new Room(rt, sf::FloatRect(0, 0, 0, 0)));
+            tmpl->m_Rooms.push_back(new Room(rt, sf::FloatRect({0, 0}, {0, 0})));
         tmpl->m_PlayerID = m_ID;
         tmpl->m_VisibleToPlayer = 1.0f;
         tmpl->m_Name = design.name;

@@ -2,6 +2,7 @@
 
 #include "Eventfulness.h"
 #include "Glob.h"
+#include "SfmlCompat.h"
 
 #include <SFML/Graphics/Image.hpp>
 
@@ -12,13 +13,12 @@ bool Render::Init()
     sf::ContextSettings settings;
     settings.depthBits = 0;
     settings.stencilBits = 0;
-    settings.antialiasingLevel = 0;
+    compat::SetAntialiasingLevel(settings, 0);
     settings.majorVersion = 2;
     settings.minorVersion = 0;
 
-    const sf::VideoMode mode(static_cast<unsigned>(glob->resolution.x),
-                             static_cast<unsigned>(glob->resolution.y), 32);
-    m_RenderWindow.create(mode, "Vondrellex", sf::Style::None, settings);
+    compat::OpenWindow(m_RenderWindow, sf::Vector2u(glob->resolution), "Vondrellex", sf::Style::None,
+                       settings);
     // SFML 2.5.1 centres a new window using the screen width for both axes,
     // which pushes a desktop-sized window partly off screen.
     m_RenderWindow.setPosition(sf::Vector2i(0, 0));
@@ -27,7 +27,7 @@ bool Render::Init()
     sf::Image icon;
     auto loadIcon = [&icon](const std::string& path) { return icon.loadFromFile(path); };
     if (LoadDataFile("icons/vondrellex-64.png", loadIcon))
-        m_RenderWindow.setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
+        compat::SetIcon(m_RenderWindow, icon);
     m_RenderWindow.resetGLStates();
 
     m_Desktop.LoadThemeFromFile("Themes/Vondrellex.theme");
@@ -39,17 +39,18 @@ bool Render::Loop()
     if (!m_RenderWindow.isOpen())
         return false;
 
-    while (m_RenderWindow.pollEvent(m_Event))
+    while (const std::optional<sf::Event> event = compat::PollEvent(m_RenderWindow))
     {
-        m_Desktop.HandleEvent(m_Event);
-        if (m_Event.type == sf::Event::Closed)
+        m_Desktop.HandleEvent(*event);
+        const compat::KeyEvent* key = compat::KeyPressOf(*event);
+        if (compat::IsCloseRequest(*event))
             m_RenderWindow.close();
-        if (m_Event.type == sf::Event::KeyPressed && m_Event.key.code == sf::Keyboard::Escape)
+        if (key && key->code == sf::Keyboard::Key::Escape)
             m_RenderWindow.close();
         // Escape too: the hub still sees it (one last turn while the
         // console is active).
-        if (m_Event.type == sf::Event::KeyPressed)
-            glob->event->KeyPressed(m_Event.key);
+        if (key)
+            glob->event->KeyPressed(*key);
     }
 
     m_Desktop.Update(m_Clock.restart().asSeconds());

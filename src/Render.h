@@ -5,7 +5,6 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
-#include <SFML/Window/Event.hpp>
 
 // Owns the one window, the toolkit context and the desktop of windows, and
 // draws one frame per Loop. Members are built in declaration order and
@@ -30,6 +29,5 @@ public:
     sfg::SFGUI m_GUI;
     sf::RenderWindow m_RenderWindow;
     sfg::Desktop m_Desktop;
-    sf::Event m_Event;
     sf::Clock m_Clock;
 };

@@ -5,6 +5,7 @@
 #include "Eventfulness.h"
 #include "Glob.h"
 #include "RogueButton.h"
+#include "SfmlCompat.h"
 #include "World.h"
 
 #include <cstdio>
@@ -213,8 +214,8 @@ void RogueWindow::InitDungeon()
             cell->Init(this, ' ');
             cell->m_choose = false;
             cell->m_pos = sf::Vector2i(x, y);
-            m_Dungeon->Attach(cell->m_Button, sf::Rect<sf::Uint32>(x, y, 1, 1), sfg::Table::FILL,
-                              sfg::Table::FILL, sf::Vector2f(0, 0));
+            m_Dungeon->Attach(cell->m_Button, sf::Rect<std::uint32_t>(sf::Vector2u(x, y), {1, 1}),
+                              sfg::Table::FILL, sfg::Table::FILL, sf::Vector2f(0, 0));
             m_RogueButtons.push_back(cell);
         }
     }
@@ -231,16 +232,15 @@ void RogueWindow::AddRoomAt(sf::Vector2i at)
     if (numOfAts > 0 && m_CurrentRoomType == PLAYERBASE)
         return;
 
-    const sf::Vector2i size = RoomSize(m_CurrentRoomType);
-    const sf::IntRect candidate(at.x, at.y, size.x, size.y);
+    const sf::IntRect candidate(at, RoomSize(m_CurrentRoomType));
     for (const DungeonRoom* room : m_DungeonRooms)
     {
-        if (room->space.intersects(candidate))
+        if (compat::Intersection(room->space, candidate))
             return;
     }
     // No room reaches past the grid's right or bottom edge.
-    if (candidate.intersects(sf::IntRect(GRIDWIDTH, 0, 1, GRIDHEIGHT)) ||
-        candidate.intersects(sf::IntRect(0, GRIDHEIGHT, GRIDWIDTH, 1)))
+    if (compat::Intersection(candidate, sf::IntRect({GRIDWIDTH, 0}, {1, GRIDHEIGHT})) ||
+        compat::Intersection(candidate, sf::IntRect({0, GRIDHEIGHT}, {GRIDWIDTH, 1})))
         return;
 
     DungeonRoom* room = new DungeonRoom();
@@ -285,10 +285,10 @@ void RogueWindow::RefreshDungeon()
         const char mark = RoomTypeToChar(room->type);
         if (room->type != PLAYERBASE)
             title += mark;
-        const int w = room->space.width;
-        const int h = room->space.height;
-        const int left = room->space.left;
-        const int top = room->space.top;
+        const int w = compat::Size(room->space).x;
+        const int h = compat::Size(room->space).y;
+        const int left = compat::Corner(room->space).x;
+        const int top = compat::Corner(room->space).y;
         for (int y = 0; y < h; ++y)
         {
             for (int x = 0; x < w; ++x)
@@ -320,11 +320,15 @@ int RogueWindow::DRand(int in, int shuffle)
 
 void RogueWindow::DrawCorridor(sf::IntRect startroom, sf::IntRect endroom)
 {
-    const sf::Vector2i startpoint(startroom.left + 1 + DRand(startroom.width - 2, startroom.left),
-                                  startroom.top + 1 + DRand(startroom.height - 2, startroom.top));
-    const sf::Vector2i endpoint(endroom.left + 1 + DRand(endroom.width - 2, startroom.left),
-                                endroom.top + 1 + DRand(endroom.height - 2, startroom.top));
-    const int angle = DRand(3, endroom.left);
+    const sf::Vector2i start = compat::Corner(startroom);
+    const sf::Vector2i startSize = compat::Size(startroom);
+    const sf::Vector2i end = compat::Corner(endroom);
+    const sf::Vector2i endSize = compat::Size(endroom);
+    const sf::Vector2i startpoint(start.x + 1 + DRand(startSize.x - 2, start.x),
+                                  start.y + 1 + DRand(startSize.y - 2, start.y));
+    const sf::Vector2i endpoint(end.x + 1 + DRand(endSize.x - 2, start.x),
+                                end.y + 1 + DRand(endSize.y - 2, start.y));
+    const int angle = DRand(3, end.x);
 
     sf::Vector2i point = startpoint;
     // Each leg draws every cell it leaves; the cell it stops on is drawn by

@@ -244,7 +244,7 @@ EnemyView& World::EnemiesOf(int playerID)
 void World::AddPlayer(Player* player)
 {
     Object* lair = new Object();
-    lair->m_Rooms.push_back(new Room(PLAYERLAIR, sf::FloatRect(0, 0, 0, 0)));
+    lair->m_Rooms.push_back(new Room(PLAYERLAIR, sf::FloatRect({0, 0}, {0, 0})));
     lair->m_PlayerID = static_cast<int>(m_Players.size());
     lair->m_VisibleToPlayer = 1.0f;
     lair->m_Name = "@";

@@ -6,6 +6,7 @@
 #include "Player.h"
 #include "Render.h"
 #include "RogueWindow.h"
+#include "SfmlCompat.h"
 #include "Stat.h"
 #include "World.h"
 #include "WorldWindow.h"
@@ -15,25 +16,12 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Clock.hpp>
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <string>
 
 namespace
 {
-// Whether the audio library found a device. Without one, SFML still opens
-// music files but its streaming thread then reports every buffer it cannot
-// queue, endlessly; such a machine gets no music. SFML opens the device with
-// the first audio object and leaves its OpenAL context current if it could.
-bool AudioDeviceOpened()
-{
-    using GetContext = void* (*)();
-    auto getContext = reinterpret_cast<GetContext>(dlsym(RTLD_DEFAULT, "alcGetCurrentContext"));
-    return getContext && getContext();
-}
-
 // Keeps a window dragged past the left or top edge reachable.
 void ClampToScreen(const sfg::Window::Ptr& window)
 {
@@ -47,19 +35,22 @@ int main()
 {
     srand(static_cast<unsigned>(time(nullptr)));
 
+    // The first audio object opens the output device; a machine where none
+    // opens gets no music, and SFML's report of that is kept quiet.
+    std::streambuf* errors = sf::err().rdbuf(nullptr);
+    sf::Music music;
+    sf::err().rdbuf(errors);
     // Every data file is optional: one that is missing, damaged or not a
     // regular file is skipped without a word.
-    sf::Music music;
     auto openMusic = [&music](const std::string& path) { return music.openFromFile(path); };
-    if (LoadDataFile("Vondrellex.ogg", openMusic) && AudioDeviceOpened())
+    if (LoadDataFile("Vondrellex.ogg", openMusic) && compat::AudioDeviceOpened())
     {
-        music.setLoop(true);
+        compat::SetLooping(music, true);
         music.play();
     }
 
     glob = new Glob();
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+    glob->resolution = sf::Vector2i(compat::DesktopSize());
 
     Render render;
     render.Init();
@@ -67,12 +58,12 @@ int main()
     // Texture loading counts towards the splash's time.
     sf::Clock clock;
     sf::Texture Tree;
-    // Each logo whole: the texture is loaded with an empty rectangle.
-    auto loadFirstLogo = [&Tree](const std::string& path) { return Tree.loadFromFile(path, sf::IntRect()); };
+    // Each logo whole.
+    auto loadFirstLogo = [&Tree](const std::string& path) { return compat::LoadTexture(Tree, path); };
     if (LoadDataFile("logo1.png", loadFirstLogo))
     {
         sf::Texture Tree2;
-        auto loadLogo = [&Tree2](const std::string& path) { return Tree2.loadFromFile(path, sf::IntRect()); };
+        auto loadLogo = [&Tree2](const std::string& path) { return compat::LoadTexture(Tree2, path); };
         if (LoadDataFile("logo.png", loadLogo))
         {
             sf::Sprite Sprite1(Tree);

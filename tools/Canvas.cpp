@@ -1,5 +1,7 @@
 #include "Canvas.h"
 
+#include "SfmlCompat.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -199,16 +201,16 @@ void Canvas::Glow(const Sdf& shape, Colour colour, float radius, float strength)
 sf::Image Canvas::ToImage() const
 {
     sf::Image image;
-    image.create(m_Width, m_Height, sf::Color::Black);
+    compat::Resize(image, sf::Vector2u(m_Width, m_Height), sf::Color::Black);
     auto channel = [](float v) {
-        return static_cast<sf::Uint8>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f));
+        return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f));
     };
     for (unsigned y = 0; y < m_Height; ++y)
     {
         for (unsigned x = 0; x < m_Width; ++x)
         {
             const Colour& c = m_Pixels[y * m_Width + x];
-            image.setPixel(x, y, sf::Color(channel(c.r), channel(c.g), channel(c.b)));
+            compat::SetPixel(image, x, y, sf::Color(channel(c.r), channel(c.g), channel(c.b)));
         }
     }
     return image;

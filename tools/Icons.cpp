@@ -1,6 +1,7 @@
 #include "Icons.h"
 
 #include "Logos.h"
+#include "SfmlCompat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +39,7 @@ sf::Image BuildIcon(unsigned size)
         2.0f * EMBLEM_HALF * SUPERSAMPLE / static_cast<float>(size); // logo pixels per icon pixel
 
     sf::Image icon;
-    icon.create(size, size, sf::Color::Transparent);
+    compat::Resize(icon, sf::Vector2u(size, size), sf::Color::Transparent);
     const float centre = static_cast<float>(size) * 0.5f;
     for (unsigned y = 0; y < size; ++y)
     {
@@ -58,7 +59,7 @@ sf::Image BuildIcon(unsigned size)
                 {
                     const float w = wy * (std::min(static_cast<float>(lx + 1), x0 + step) -
                                           std::max(static_cast<float>(lx), x0));
-                    const sf::Color c = logo.getPixel(lx, ly);
+                    const sf::Color c = compat::GetPixel(logo, lx, ly);
                     sum[0] += w * c.r;
                     sum[1] += w * c.g;
                     sum[2] += w * c.b;
@@ -71,11 +72,11 @@ sf::Image BuildIcon(unsigned size)
             const float dy = static_cast<float>(y) + 0.5f - centre;
             const float alpha = std::clamp(centre - 0.5f - std::sqrt(dx * dx + dy * dy), 0.0f, 1.0f);
             auto channel = [&](float v) {
-                return static_cast<sf::Uint8>(std::lround(std::clamp(v / total, 0.0f, 255.0f)));
+                return static_cast<std::uint8_t>(std::lround(std::clamp(v / total, 0.0f, 255.0f)));
             };
-            icon.setPixel(x, y,
-                          sf::Color(channel(sum[0]), channel(sum[1]), channel(sum[2]),
-                                    static_cast<sf::Uint8>(std::lround(alpha * 255.0f))));
+            compat::SetPixel(icon, x, y,
+                             sf::Color(channel(sum[0]), channel(sum[1]), channel(sum[2]),
+                                       static_cast<std::uint8_t>(std::lround(alpha * 255.0f))));
         }
     }
     return icon;

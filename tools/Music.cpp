@@ -317,7 +317,7 @@ Loop Reverberate(const Loop& in)
 
 } // namespace
 
-std::vector<sf::Int16> SynthesiseMusic()
+std::vector<std::int16_t> SynthesiseMusic()
 {
     Loop bed;
     AddPads(bed);
@@ -348,9 +348,9 @@ std::vector<sf::Int16> SynthesiseMusic()
 
     // Background music: leave head room and keep it gentle.
     const float gain = 0.7f * 32767.0f / peak;
-    std::vector<sf::Int16> samples(mix.size());
+    std::vector<std::int16_t> samples(mix.size());
     for (std::size_t i = 0; i < mix.size(); ++i)
-        samples[i] = static_cast<sf::Int16>(std::lround(mix[i] * gain));
+        samples[i] = static_cast<std::int16_t>(std::lround(mix[i] * gain));
     return samples;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <SFML/Config.hpp>
-
+#include <cstdint>
 #include <vector>
 
 namespace datagen
@@ -16,6 +15,6 @@ const unsigned MUSIC_FRAMES = MUSIC_RATE * MUSIC_SECONDS;
 // The background loop as interleaved stereo samples. Every note, echo and
 // reverberation tail that runs past the end is wrapped round to the start,
 // so the last frame leads into the first as smoothly as any two neighbours.
-std::vector<sf::Int16> SynthesiseMusic();
+std::vector<std::int16_t> SynthesiseMusic();
 
 } // namespace datagen

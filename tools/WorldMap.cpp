@@ -2,6 +2,7 @@
 
 #include "Noise.h"
 #include "Object.h"
+#include "SfmlCompat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,9 +57,9 @@ Rgb Ramp(const std::vector<std::pair<float, Rgb>>& stops, float t)
     return stops.back().second;
 }
 
-sf::Uint8 Channel(float v)
+std::uint8_t Channel(float v)
 {
-    return static_cast<sf::Uint8>(std::clamp(std::lround(v), 0L, 255L));
+    return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
 }
 
 // Distance from each pixel to the nearest pixel of the other kind (land to
@@ -180,7 +181,7 @@ LandMask FindLand()
             mask.land[y * W + x] = 1;
             for (int r = 0; r < NOOFLANDRECTS; ++r)
             {
-                if (LandRects[r].contains(p.x - 10.0f, p.y - 10.0f))
+                if (LandRects[r].contains({p.x - 10.0f, p.y - 10.0f}))
                 {
                     mask.west[y * W + x] = r < NOOFWESTERNLANDRECTS;
                     break;
@@ -258,7 +259,7 @@ sf::Image BuildWorldMap()
     const std::vector<float> elevation = Elevation(mask.land, coast);
 
     sf::Image image;
-    image.create(WORLDMAP_WIDTH, WORLDMAP_HEIGHT, sf::Color::Black);
+    compat::Resize(image, sf::Vector2u(WORLDMAP_WIDTH, WORLDMAP_HEIGHT), sf::Color::Black);
     for (int y = 0; y < H; ++y)
     {
         for (int x = 0; x < W; ++x)
@@ -271,8 +272,8 @@ sf::Image BuildWorldMap()
             c = Graticule(c, x, y, isLand);
             c = Vignette(c, x, y);
             Separate(c, isLand);
-            image.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y),
-                           sf::Color(Channel(c.r), Channel(c.g), Channel(c.b)));
+            compat::SetPixel(image, static_cast<unsigned>(x), static_cast<unsigned>(y),
+                             sf::Color(Channel(c.r), Channel(c.g), Channel(c.b)));
         }
     }
     return image;

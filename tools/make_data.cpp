@@ -10,6 +10,8 @@
 #include "Music.h"
 #include "WorldMap.h"
 
+#include "SfmlCompat.h"
+
 #include <SFML/Audio/OutputSoundFile.hpp>
 
 #include <algorithm>
@@ -56,12 +58,12 @@ bool MakeIcons(const std::string& dir)
 bool MakeMusic(const std::string& dir)
 {
     const std::string path = dir + "/Vondrellex.ogg";
-    const std::vector<sf::Int16> samples = datagen::SynthesiseMusic();
+    const std::vector<std::int16_t> samples = datagen::SynthesiseMusic();
     // The Ogg writer draws the stream's serial number from rand(); fix it
     // so the file's bytes do not depend on what ran before.
     std::srand(1);
     sf::OutputSoundFile file;
-    if (!file.openFromFile(path, datagen::MUSIC_RATE, datagen::MUSIC_CHANNELS))
+    if (!compat::OpenSoundFile(file, path, datagen::MUSIC_RATE, datagen::MUSIC_CHANNELS))
     {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return false;

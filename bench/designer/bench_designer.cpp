@@ -14,6 +14,7 @@
 #include "Player.h"
 #include "Render.h"
 #include "RogueWindow.h"
+#include "SfmlCompat.h"
 #include "Stat.h"
 #include "World.h"
 #include "WorldWindow.h"
@@ -69,9 +70,12 @@ Game& TheGame()
     if (const char* shot = std::getenv("VONDRELLEX_BENCH_SCREENSHOT"))
     {
         sf::Texture texture;
-        texture.create(game.render->m_RenderWindow.getSize().x, game.render->m_RenderWindow.getSize().y);
-        texture.update(game.render->m_RenderWindow);
-        texture.copyToImage().saveToFile(shot);
+        if (compat::Resize(texture, game.render->m_RenderWindow.getSize()))
+        {
+            texture.update(game.render->m_RenderWindow);
+            if (!texture.copyToImage().saveToFile(shot))
+                std::fprintf(stderr, "cannot write %s\n", shot);
+        }
     }
     return game;
 }

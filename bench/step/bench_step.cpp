@@ -19,6 +19,7 @@
 #include "Player.h"
 #include "Render.h"
 #include "RogueWindow.h"
+#include "SfmlCompat.h"
 #include "Stat.h"
 #include "World.h"
 #include "WorldWindow.h"
@@ -82,7 +83,7 @@ void Build(int count)
 // a player would: the measured turns start from a game in progress.
 void WarmUp()
 {
-    const sf::Event::KeyEvent key{sf::Keyboard::A, false, false, false, false};
+    const compat::KeyEvent key = compat::PlainKey(sf::Keyboard::Key::A);
     for (int i = 0; i < 5; ++i)
     {
         game.hub->KeyPressed(key);
@@ -101,7 +102,7 @@ void Report(benchmark::State& state, size_t messagesBefore)
         static_cast<double>(game.notificationBar->buttons.size() - messagesBefore) / state.iterations();
 }
 
-const sf::Event::KeyEvent kKey{sf::Keyboard::A, false, false, false, false};
+const compat::KeyEvent kKey = compat::PlainKey(sf::Keyboard::Key::A);
 
 // The turn step exactly as a key press runs it.
 void BM_KeyPress(benchmark::State& state)

@@ -11,6 +11,8 @@
 
 #include <SFML/Graphics.hpp>
 
+#include "SfmlCompat.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -70,7 +72,7 @@ Scene& TheScene() {
 	}
 	scene = new Scene();
 	Scene& s = *scene;
-	s.window.create(sf::VideoMode(g_width, g_height), "bench_frame", sf::Style::None);
+	compat::OpenWindow(s.window, {g_width, g_height}, "bench_frame", sf::Style::None);
 	s.window.setPosition(sf::Vector2i(0, 0));
 	sfg::Context::Get().GetEngine().LoadThemeFromString(
 		"Label.zero { Color: #303030ff; } Label.three { Color: #505050ff; } Label.seven { Color: #808080ff; }"
@@ -81,11 +83,11 @@ Scene& TheScene() {
 	s.designer->SetTitle(" ");
 	auto table = sfg::Table::Create();
 	const std::string glyphs = "#.@lfRBXTCpFrwsAakm ";
-	for(sf::Uint32 x = 0; x < 46; ++x) {
-		for(sf::Uint32 y = 0; y < 18; ++y) {
+	for(std::uint32_t x = 0; x < 46; ++x) {
+		for(std::uint32_t y = 0; y < 18; ++y) {
 			auto cell = sfg::Button::Create(std::string(1, glyphs[(x * 7 + y * 3) % glyphs.size()]));
 			cell->SetClass("rogue");
-			table->Attach(cell, sf::Rect<sf::Uint32>(x, y, 1, 1), sfg::Table::FILL, sfg::Table::FILL);
+			table->Attach(cell, sf::Rect<std::uint32_t>({x, y}, {1, 1}), sfg::Table::FILL, sfg::Table::FILL);
 			s.cells.push_back(cell);
 		}
 	}
@@ -97,10 +99,10 @@ Scene& TheScene() {
 	s.map->SetTitle(" ");
 	s.map->SetPosition(sf::Vector2f(104.f, 40.f));
 	sf::Image picture;
-	picture.create(600, 400, sf::Color(30, 50, 30));
+	compat::Resize(picture, {600, 400}, sf::Color(30, 50, 30));
 	for(unsigned int y = 0; y < 400; y += 7) {
 		for(unsigned int x = 0; x < 600; ++x) {
-			picture.setPixel(x, y, sf::Color(40, 70, 40));
+			compat::SetPixel(picture, x, y, sf::Color(40, 70, 40));
 		}
 	}
 	s.fixed = sfg::Fixed::Create();
@@ -149,36 +151,35 @@ Scene& TheScene() {
 // The floor: every quad the toolkit draws for these screens, built once
 // from the widgets' final geometry into one array per texture.
 struct Floor {
-	sf::VertexArray quads{sf::Triangles};
-	sf::VertexArray glyphs{sf::Triangles};
-	sf::VertexArray pictures{sf::Triangles};
+	sf::VertexArray quads{sf::PrimitiveType::Triangles};
+	sf::VertexArray glyphs{sf::PrimitiveType::Triangles};
+	sf::VertexArray pictures{sf::PrimitiveType::Triangles};
 	sf::Texture picture;
 	const sf::Texture* atlas = nullptr;
 };
 
 void AddQuad(sf::VertexArray& array, sf::FloatRect rect, sf::Color color, sf::FloatRect texture = sf::FloatRect()) {
-	const sf::Vector2f corners[4] = {{rect.left, rect.top},
-									 {rect.left + rect.width, rect.top},
-									 {rect.left, rect.top + rect.height},
-									 {rect.left + rect.width, rect.top + rect.height}};
-	const sf::Vector2f uv[4] = {{texture.left, texture.top},
-								{texture.left + texture.width, texture.top},
-								{texture.left, texture.top + texture.height},
-								{texture.left + texture.width, texture.top + texture.height}};
+	const sf::Vector2f start = compat::Corner(rect);
+	const sf::Vector2f end = start + compat::Size(rect);
+	const sf::Vector2f texture_start = compat::Corner(texture);
+	const sf::Vector2f texture_end = texture_start + compat::Size(texture);
+	const sf::Vector2f corners[4] = {start, {end.x, start.y}, {start.x, end.y}, end};
+	const sf::Vector2f uv[4] = {
+		texture_start, {texture_end.x, texture_start.y}, {texture_start.x, texture_end.y}, texture_end};
 	for(int index : {0, 1, 2, 2, 1, 3}) {
-		array.append(sf::Vertex(corners[index], color, uv[index]));
+		array.append(sf::Vertex{corners[index], color, uv[index]});
 	}
 }
 
 // A box with a one-pixel bevel: five quads, as the toolkit draws it.
 void AddBox(sf::VertexArray& array, sf::FloatRect rect, sf::Color color) {
+	const sf::Vector2f at = compat::Corner(rect);
+	const sf::Vector2f size = compat::Size(rect);
 	AddQuad(array, rect, color);
-	AddQuad(array, sf::FloatRect(rect.left, rect.top, rect.width, 1.f), sf::Color(100, 100, 100));
-	AddQuad(array, sf::FloatRect(rect.left, rect.top + 1.f, 1.f, rect.height - 1.f), sf::Color(100, 100, 100));
-	AddQuad(array, sf::FloatRect(rect.left + 1.f, rect.top + rect.height - 1.f, rect.width - 1.f, 1.f),
-			sf::Color(40, 40, 40));
-	AddQuad(array, sf::FloatRect(rect.left + rect.width - 1.f, rect.top + 1.f, 1.f, rect.height - 2.f),
-			sf::Color(40, 40, 40));
+	AddQuad(array, sf::FloatRect(at, {size.x, 1.f}), sf::Color(100, 100, 100));
+	AddQuad(array, sf::FloatRect({at.x, at.y + 1.f}, {1.f, size.y - 1.f}), sf::Color(100, 100, 100));
+	AddQuad(array, sf::FloatRect({at.x + 1.f, at.y + size.y - 1.f}, {size.x - 1.f, 1.f}), sf::Color(40, 40, 40));
+	AddQuad(array, sf::FloatRect({at.x + size.x - 1.f, at.y + 1.f}, {1.f, size.y - 2.f}), sf::Color(40, 40, 40));
 }
 
 void AddText(Floor& floor, const sf::Font& font, const std::string& text, sf::Vector2f origin, sf::Color color) {
@@ -192,10 +193,10 @@ void AddText(Floor& floor, const sf::Font& font, const std::string& text, sf::Ve
 		}
 		const sf::Glyph& glyph = font.getGlyph(static_cast<unsigned char>(c == '\t' ? ' ' : c), 12, false);
 		if(c != ' ' && c != '\t') {
-			AddQuad(floor.glyphs,
-					sf::FloatRect(pen + glyph.bounds.left, baseline + glyph.bounds.top, glyph.bounds.width,
-								  glyph.bounds.height),
-					color, sf::FloatRect(glyph.textureRect));
+			AddQuad(
+				floor.glyphs,
+				sf::FloatRect(sf::Vector2f(pen, baseline) + compat::Corner(glyph.bounds), compat::Size(glyph.bounds)),
+				color, sf::FloatRect(glyph.textureRect));
 		}
 		pen += glyph.advance;
 	}
@@ -213,13 +214,12 @@ Floor& TheFloor(Scene& s) {
 		const sf::FloatRect& a = window->GetAllocation();
 		AddBox(f.quads, a, sf::Color(70, 70, 70));
 		if(window->HasStyle(sfg::Window::TITLEBAR)) {
-			AddQuad(f.quads, sf::FloatRect(a.left, a.top, a.width, 24.f), sf::Color(90, 106, 80));
+			AddQuad(f.quads, sf::FloatRect(compat::Corner(a), {compat::Size(a).x, 24.f}), sf::Color(90, 106, 80));
 		}
 	}
 	for(const auto& cell : s.cells) {
 		const sf::Vector2f at = cell->GetAbsolutePosition();
-		const sf::FloatRect& a = cell->GetAllocation();
-		AddBox(f.quads, sf::FloatRect(at.x, at.y, a.width, a.height), sf::Color(85, 87, 82));
+		AddBox(f.quads, sf::FloatRect(at, compat::Size(cell->GetAllocation())), sf::Color(85, 87, 82));
 		AddText(f, font, cell->GetLabel().toAnsiString(), at + sf::Vector2f(3.f, 2.f), sf::Color::White);
 	}
 	for(const auto& label : s.labels) {
@@ -228,8 +228,7 @@ Floor& TheFloor(Scene& s) {
 	for(const auto& child : s.bar->GetChildren()) {
 		for(const auto& widget : std::static_pointer_cast<sfg::Container>(child)->GetChildren()) {
 			const sf::Vector2f at = widget->GetAbsolutePosition();
-			const sf::FloatRect& a = widget->GetAllocation();
-			AddBox(f.quads, sf::FloatRect(at.x, at.y, a.width, a.height), sf::Color(85, 87, 82));
+			AddBox(f.quads, sf::FloatRect(at, compat::Size(widget->GetAllocation())), sf::Color(85, 87, 82));
 			AddText(f, font, std::static_pointer_cast<sfg::Button>(widget)->GetLabel().toAnsiString(),
 					at + sf::Vector2f(5.f, 5.f), sf::Color::White);
 		}
@@ -238,10 +237,12 @@ Floor& TheFloor(Scene& s) {
 	const sf::Vector2f console_at = s.console_text->GetAbsolutePosition();
 	AddText(f, font, s.console_text->GetWrappedText().toAnsiString(), console_at, sf::Color::White);
 	f.atlas = &font.getTexture(12);
-	f.picture.loadFromImage(s.picture->GetImage());
+	if(!f.picture.loadFromImage(s.picture->GetImage())) {
+		std::fprintf(stderr, "cannot make the picture's texture\n");
+	}
 	const sf::Vector2f picture_at = s.picture->GetAbsolutePosition();
 	AddQuad(f.pictures, sf::FloatRect(picture_at, sf::Vector2f(600.f, 400.f)), sf::Color::White,
-			sf::FloatRect(0.f, 0.f, 600.f, 400.f));
+			sf::FloatRect({0.f, 0.f}, {600.f, 400.f}));
 	return f;
 }
 
@@ -325,12 +326,11 @@ void BM_FrameWithHover(benchmark::State& state) {
 	const sf::FloatRect grid = s.designer->GetAllocation();
 	int step = 0;
 	for(auto _ : state) {
-		sf::Event move;
-		move.type = sf::Event::MouseMoved;
-		move.mouseMove.x = static_cast<int>(grid.left) + 20 + (step * 9) % static_cast<int>(grid.width - 40.f);
-		move.mouseMove.y = static_cast<int>(grid.top) + 40 + (step / 40 * 7) % 300;
+		const sf::Vector2i corner(compat::Corner(grid));
+		const int width = static_cast<int>(compat::Size(grid).x - 40.f);
+		const sf::Vector2i pointer(corner.x + 20 + (step * 9) % width, corner.y + 40 + (step / 40 * 7) % 300);
 		++step;
-		s.desktop.HandleEvent(move);
+		s.desktop.HandleEvent(compat::MouseMoveEvent(pointer));
 		s.window.clear();
 		s.gui.Display(s.window);
 		s.window.display();
@@ -383,7 +383,8 @@ void BM_ReplaceLabelsLayoutOnly(benchmark::State& state) {
 		s.labels.clear();
 		++s.turn;
 		PutLabels(s);
-		benchmark::DoNotOptimize(s.map->GetAllocation());
+		sf::FloatRect allocation = s.map->GetAllocation();
+		benchmark::DoNotOptimize(allocation);
 	}
 }
 BENCHMARK(BM_ReplaceLabelsLayoutOnly)->Unit(benchmark::kMillisecond);
@@ -402,7 +403,8 @@ void BM_ConsoleSetText(benchmark::State& state) {
 		text += "abcd" + std::to_string(step++ % 10);
 		s.console_text->SetText(text);
 		s.console_view->GetVerticalAdjustment()->SetValue(s.console_text->GetRequisition().y - 256.f);
-		benchmark::DoNotOptimize(s.console->GetAllocation());
+		sf::FloatRect allocation = s.console->GetAllocation();
+		benchmark::DoNotOptimize(allocation);
 	}
 }
 BENCHMARK(BM_ConsoleSetText)->Unit(benchmark::kMicrosecond);

@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -42,11 +43,11 @@ Designer MakeDesigner() {
 		choices->Pack(choice);
 	}
 	auto grid = sfg::Table::Create();
-	for(sf::Uint32 x = 0; x < 46; ++x) {
-		for(sf::Uint32 y = 0; y < 18; ++y) {
+	for(std::uint32_t x = 0; x < 46; ++x) {
+		for(std::uint32_t y = 0; y < 18; ++y) {
 			auto cell = sfg::Button::Create(" ");
 			cell->SetClass("available");
-			grid->Attach(cell, sf::Rect<sf::Uint32>(x, y, 1, 1));
+			grid->Attach(cell, sf::Rect<std::uint32_t>({x, y}, {1, 1}));
 			d.cells.push_back(cell);
 		}
 	}

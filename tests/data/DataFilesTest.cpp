@@ -1,5 +1,6 @@
 // The committed data files as the game reads them.
 #include "Object.h"
+#include "SfmlCompat.h"
 #include "WorldMap.h"
 
 #include <SFML/Audio/InputSoundFile.hpp>
@@ -33,7 +34,7 @@ TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
     {
         for (unsigned x = 0; x < map.getSize().x; ++x)
         {
-            const sf::Color c = map.getPixel(x, y);
+            const sf::Color c = compat::GetPixel(map, x, y);
             const bool mayStand = probe.TryPosition(sf::Vector2f(x, y));
             if (((mayStand ? c.g - c.b : c.b - c.g) < datagen::LANDCOLOUR_MARGIN || c.a != 255) &&
                 ++bad <= 10)
@@ -61,12 +62,12 @@ TEST(DataFiles, SplashLogosAreTwoOpaqueSquaresThatFadeToBlackAtTheEdge)
         {
             for (unsigned x = 0; x < 256; ++x)
             {
-                const sf::Color c = logos[i].getPixel(x, y);
+                const sf::Color c = compat::GetPixel(logos[i], x, y);
                 const int level = std::max({c.r, c.g, c.b});
                 brightEdge += (x == 0 || y == 0 || x == 255 || y == 255) && level > 8;
                 lit += level > 128;
                 translucent += c.a != 255;
-                differing += c != logos[1 - i].getPixel(x, y);
+                differing += c != compat::GetPixel(logos[1 - i], x, y);
             }
         }
         EXPECT_EQ(brightEdge, 0) << "logo " << i;
@@ -84,7 +85,7 @@ TEST(DataFiles, MusicIsAMinuteThatLoopsWithoutAClickAndIsNeverSilentOrClipped)
     ASSERT_TRUE(file.openFromFile(path));
     EXPECT_NEAR(file.getDuration().asSeconds(), 60.0f, 0.05f);
     const std::size_t channels = file.getChannelCount(), rate = file.getSampleRate();
-    std::vector<sf::Int16> samples(static_cast<std::size_t>(file.getSampleCount()));
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(file.getSampleCount()));
     ASSERT_EQ(file.read(samples.data(), samples.size()), samples.size());
     const std::size_t frames = samples.size() / channels;
     for (std::size_t ch = 0; ch < channels; ++ch)

@@ -81,7 +81,8 @@ TEST_F(ThemeFile, DesignerOfferingEveryKindFitsOnA1280By720ScreenWhereItOpens)
     rogueWindow->Show(true);
     const sfg::Window::Ptr window = rogueWindow->GetPointer();
     const sf::Vector2f size = window->GetRequisition();
-    EXPECT_LE(window->GetAllocation().left + size.x, 1280.0f) << "width " << size.x;
-    EXPECT_LE(window->GetAllocation().top + size.y, 720.0f) << "height " << size.y;
+    const sf::Vector2f corner = compat::Corner(window->GetAllocation());
+    EXPECT_LE(corner.x + size.x, 1280.0f) << "width " << size.x;
+    EXPECT_LE(corner.y + size.y, 720.0f) << "height " << size.y;
 }
 } // namespace

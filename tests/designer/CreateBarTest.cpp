@@ -37,11 +37,11 @@ TEST_F(CreateBarTest, RightClicksRemoveTemplatesOnly)
     createBar->PokeButton(-1);
     createBar->PokeButton(3);
     const Before b = Snapshot();
-    Click(bar[2]->m_Button, sf::Mouse::Right);
+    Click(bar[2]->m_Button, sf::Mouse::Button::Right);
     ExpectBar(bar);
     EXPECT_FALSE(DesignerShown()) << "a right click is not a poke";
 
-    Click(bar[0]->m_Button, sf::Mouse::Right);
+    Click(bar[0]->m_Button, sf::Mouse::Button::Right);
     Frame();
     ExpectBar({bar[1], bar[2]});
     EXPECT_FALSE(bar[0]->m_Button->IsLocallyVisible());
@@ -49,7 +49,7 @@ TEST_F(CreateBarTest, RightClicksRemoveTemplatesOnly)
     createBar->RemoveNewButton(); // now ending in a template: nothing
     ExpectBar({bar[1]});
     // The renumbered template is removed by its own right click.
-    Click(bar[1]->m_Button, sf::Mouse::Right);
+    Click(bar[1]->m_Button, sf::Mouse::Button::Right);
     ExpectBar({});
     createBar->RemoveNewButton();
     EXPECT_EQ(world->m_Objects.size(), b.objects);

@@ -100,7 +100,7 @@ TEST_F(DesignerFixture, PlacementRules)
         Designer().Place(type, 20, maxTop + 1);
         Designer().Place(type, maxLeft, maxTop);
         ASSERT_EQ(Designer().Rooms().size(), 7u) << RoomTypeToChar(type);
-        EXPECT_EQ(Designer().Rooms()[6]->space, sf::IntRect(maxLeft, maxTop, 46 - maxLeft, 18 - maxTop));
+        EXPECT_EQ(Designer().Rooms()[6]->space, sf::IntRect({maxLeft, maxTop}, {46 - maxLeft, 18 - maxTop}));
         Designer().Remove(45, 17);
     }
 
@@ -116,10 +116,10 @@ TEST_F(DesignerFixture, PlacementRules)
 
 TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
 {
-    Key(sf::Keyboard::Space);
-    Key(sf::Keyboard::Num2); // no second button: nothing
+    Key(sf::Keyboard::Key::Space);
+    Key(sf::Keyboard::Key::Num2); // no second button: nothing
     EXPECT_FALSE(DesignerShown());
-    Key(sf::Keyboard::Num1);
+    Key(sf::Keyboard::Key::Num1);
     EXPECT_TRUE(DesignerShown());
     EXPECT_TRUE(OnTop(Designer().Window()));
     EXPECT_EQ(sfg::Context::Get().GetFocused(), Designer().Window()) << "the designer has no keyboard focus";
@@ -129,20 +129,20 @@ TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
     EXPECT_EQ(letters, "@lRpf");
     ClickPlace('l', 3, 2); // no base yet
     EXPECT_TRUE(Designer().Rooms().empty());
-    Click(Designer().Choices()[2]->m_Button, sf::Mouse::Right); // a right click chooses nothing
+    Click(Designer().Choices()[2]->m_Button, sf::Mouse::Button::Right); // a right click chooses nothing
     EXPECT_EQ(rogueWindow->m_CurrentRoomType, LOOK);
     ClickPlace('@', 0, 0); // where a choice button's own position points
     ClickPlace('R', 20, 5);
     ClickPlace('p', 34, 12);
     EXPECT_EQ(RoomTypes(), (std::vector<RoomType>{PLAYERBASE, ROCK, PING}));
-    EXPECT_EQ(Designer().Rooms()[1]->space, sf::IntRect(20, 5, 12, 7));
+    EXPECT_EQ(Designer().Rooms()[1]->space, sf::IntRect({20, 5}, {12, 7}));
 
     // A right click just beside a room removes nothing; on a wall or the
     // floor it removes the room.
-    Click(Designer().Cell(32, 8)->m_Button, sf::Mouse::Right);
+    Click(Designer().Cell(32, 8)->m_Button, sf::Mouse::Button::Right);
     EXPECT_EQ(Designer().Rooms().size(), 3u);
-    Click(Designer().Cell(31, 8)->m_Button, sf::Mouse::Right);  // right wall of the R room
-    Click(Designer().Cell(38, 14)->m_Button, sf::Mouse::Right); // floor of the ping room
+    Click(Designer().Cell(31, 8)->m_Button, sf::Mouse::Button::Right);  // right wall of the R room
+    Click(Designer().Cell(38, 14)->m_Button, sf::Mouse::Button::Right); // floor of the ping room
     EXPECT_EQ(RoomTypes(), (std::vector<RoomType>{PLAYERBASE}));
 
     // Poking the placeholder again, by mouse this time, starts afresh; a
@@ -163,8 +163,8 @@ TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
 // neither kept nor spawned.
 TEST_F(DesignerFixture, SpawnInventoryAndDelete)
 {
-    Key(sf::Keyboard::Space);
-    Key(sf::Keyboard::Num1);
+    Key(sf::Keyboard::Key::Space);
+    Key(sf::Keyboard::Key::Num1);
     BarButton* placeholder = createBar->buttons[0];
     Designer().Place(PLAYERBASE, 3, 2);
     Designer().Place(LOOK, 20, 5);
@@ -216,7 +216,7 @@ TEST_F(DesignerFixture, SpawnInventoryAndDelete)
     EXPECT_FALSE(DesignerShown());
 
     const Before d = Snapshot();
-    Key(sf::Keyboard::Num2);
+    Key(sf::Keyboard::Key::Num2);
     Designer().Place(PLAYERBASE, 3, 2);
     Designer().Remove(3, 2);
     testing::internal::CaptureStdout();

@@ -27,25 +27,27 @@ TEST_F(HubTest, WithTheConsoleShownEveryKeyButSpaceRunsOneTurn)
 {
     hub->NewMessage("m", "a note the unknown key must not open");
     int turns = 0;
-    for (sf::Keyboard::Key key : {sf::Keyboard::A, sf::Keyboard::Num1, sf::Keyboard::Num0,
-                                  sf::Keyboard::Unknown, sf::Keyboard::LShift, sf::Keyboard::F1})
+    for (sf::Keyboard::Key key :
+         {sf::Keyboard::Key::A, sf::Keyboard::Key::Num1, sf::Keyboard::Key::Num0, sf::Keyboard::Key::Unknown,
+          sf::Keyboard::Key::LShift, sf::Keyboard::Key::F1})
     {
         Key(key);
-        EXPECT_EQ(Turns(), ++turns) << "key code " << key;
+        EXPECT_EQ(Turns(), ++turns) << "key code " << static_cast<int>(key);
         // The turn step refreshes the map and the status panel.
-        EXPECT_EQ(worldWindow->m_Labels.size(), world->GetVisibles(0).size()) << "key code " << key;
+        EXPECT_EQ(worldWindow->m_Labels.size(), world->GetVisibles(0).size())
+            << "key code " << static_cast<int>(key);
         EXPECT_EQ(Text(stat->m_lRiskNum), std::to_string(world->GetHumanPlayer()->m_Risk))
-            << "key code " << key;
+            << "key code " << static_cast<int>(key);
     }
     EXPECT_FALSE(rogueWindow->GetPointer()->IsLocallyVisible());
     EXPECT_EQ(notificationBar->buttons[0]->m_Note, nullptr);
 
     const std::string text = mashWindow->m_Longdata;
-    Key(sf::Keyboard::Space);
+    Key(sf::Keyboard::Key::Space);
     EXPECT_FALSE(mashWindow->GetPointer()->IsGloballyVisible());
     EXPECT_TRUE(Frame());
     hub->BringToFront(worldWindow->GetPointer());
-    Key(sf::Keyboard::Space);
+    Key(sf::Keyboard::Key::Space);
     EXPECT_TRUE(mashWindow->GetPointer()->IsGloballyVisible());
     EXPECT_TRUE(OnTop(mashWindow->GetPointer()));
     EXPECT_EQ(Text(mashWindow->m_Label), text);
@@ -58,13 +60,13 @@ TEST_F(HubTest, WithTheConsoleHiddenTheUnknownKeyAndDigitsPokeTheBars)
 {
     hub->NewMessage("m1", "first long text");
     hub->NewMessage("m2", "second long text");
-    Key(sf::Keyboard::Space);
+    Key(sf::Keyboard::Key::Space);
     const std::string text = mashWindow->m_Longdata;
-    for (sf::Keyboard::Key key :
-         {sf::Keyboard::A, sf::Keyboard::Enter, sf::Keyboard::Numpad1, sf::Keyboard::LShift})
+    for (sf::Keyboard::Key key : {sf::Keyboard::Key::A, sf::Keyboard::Key::Enter, sf::Keyboard::Key::Numpad1,
+                                  sf::Keyboard::Key::LShift})
         Key(key);
     // Escape does nothing in the hub; closing the window is the renderer's.
-    hub->KeyPressed(sf::Event::KeyEvent{sf::Keyboard::Escape, false, false, false, false});
+    hub->KeyPressed(compat::PlainKey(sf::Keyboard::Key::Escape));
     EXPECT_EQ(Turns(), 0);
     EXPECT_EQ(mashWindow->m_Longdata, text);
     EXPECT_FALSE(rogueWindow->GetPointer()->IsLocallyVisible());
@@ -72,14 +74,14 @@ TEST_F(HubTest, WithTheConsoleHiddenTheUnknownKeyAndDigitsPokeTheBars)
     for (const char* note : {"first long text", "second long text"})
     {
         BarButton* top = notificationBar->buttons.at(0);
-        Key(sf::Keyboard::Unknown);
+        Key(sf::Keyboard::Key::Unknown);
         ASSERT_NE(top->m_Note, nullptr) << note;
         EXPECT_EQ(Text(top->m_Note->m_Label), note);
-        Key(sf::Keyboard::Unknown);
+        Key(sf::Keyboard::Key::Unknown);
         EXPECT_FALSE(top->m_Note->Visible());
     }
     EXPECT_TRUE(notificationBar->buttons.empty());
-    Key(sf::Keyboard::Unknown); // an empty bar: nothing happens
+    Key(sf::Keyboard::Key::Unknown); // an empty bar: nothing happens
 
     for (int n = 0; n < 9; ++n)
         AddTemplate("T" + std::to_string(n));
@@ -87,13 +89,13 @@ TEST_F(HubTest, WithTheConsoleHiddenTheUnknownKeyAndDigitsPokeTheBars)
     {
         // A spawn from template n, announced first, costs one turn.
         const size_t notifications = notificationBar->buttons.size();
-        Key(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num1 + n));
+        Key(static_cast<sf::Keyboard::Key>(static_cast<int>(sf::Keyboard::Key::Num1) + n));
         EXPECT_EQ(Turns(), n + 1);
         ASSERT_GT(notificationBar->buttons.size(), notifications) << n;
         EXPECT_EQ(Text(notificationBar->buttons[notifications]), "cT" + std::to_string(n));
     }
     EXPECT_FALSE(rogueWindow->GetPointer()->IsLocallyVisible());
-    Key(sf::Keyboard::Num0);
+    Key(sf::Keyboard::Key::Num0);
     EXPECT_TRUE(rogueWindow->GetPointer()->IsLocallyVisible());
     EXPECT_EQ(rogueWindow->m_TargetButton, createBar->buttons[9]);
     EXPECT_TRUE(OnTop(rogueWindow->GetPointer()));
@@ -113,7 +115,7 @@ TEST_F(HubTest, EveryTurnAfterTheEndAddsAnotherGameOverWindow)
     };
     const size_t windows = stack.size();
     world->m_Players[0]->m_Alive = false;
-    Key(sf::Keyboard::A);
+    Key(sf::Keyboard::Key::A);
     ASSERT_EQ(stack.size(), windows + 1);
     EXPECT_EQ(message(), "YOUR BASE WAS DESTROYED - GAME OVER");
     const sf::Vector2f at = stack.back()->GetAbsolutePosition();

@@ -18,7 +18,7 @@ TEST_F(ConsoleTest, ThreeHundredTurnsKeepTheNewestTextAndFollowIt)
     for (int turn = 1; turn <= 300; ++turn)
     {
         const int picker = gen.picker;
-        Key(sf::Keyboard::A);
+        Key(sf::Keyboard::Key::A);
         const std::string& text = mashWindow->m_Longdata;
         const size_t added = static_cast<size_t>(gen.picker - picker);
         ASSERT_TRUE(added >= 3 && added <= 7) << "turn " << turn << ": " << added;

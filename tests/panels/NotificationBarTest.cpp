@@ -86,7 +86,7 @@ TEST_F(NotificationTest, ClicksWalkANotificationThroughItsWholeLife)
     BarButton* a = notificationBar->buttons[0];
     Click(a->m_Button);
     ASSERT_NE(a->m_Note, nullptr);
-    Click(a->m_Button, sf::Mouse::Right);
+    Click(a->m_Button, sf::Mouse::Button::Right);
     EXPECT_EQ(Labels(), Strings{"c"});
     EXPECT_TRUE(a->m_Note->Visible());
     Click(a->m_Note->m_Label);

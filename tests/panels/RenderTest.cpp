@@ -10,8 +10,7 @@ using RenderTest = GameFixture;
 
 TEST_F(RenderTest, ADesktopSizedWindowAtTheOriginWithItsWindowsStacked)
 {
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    EXPECT_EQ(render->m_RenderWindow.getSize(), sf::Vector2u(desktop.width, desktop.height));
+    EXPECT_EQ(render->m_RenderWindow.getSize(), compat::DesktopSize());
     EXPECT_EQ(render->m_RenderWindow.getPosition(), sf::Vector2i(0, 0));
     // Start-up's six windows, bottom to top.
     const auto& stack = render->m_Desktop.GetWidgets();
@@ -29,7 +28,7 @@ TEST_F(RenderTest, KeysQueuedForOneFrameEachReachTheHubInOrder)
     // manager to do it; nothing is read until the next frame.
     auto type = [this](const std::string& keys) {
         const std::string id =
-            std::to_string(static_cast<unsigned long>(render->m_RenderWindow.getSystemHandle()));
+            std::to_string(static_cast<unsigned long>(compat::NativeHandle(render->m_RenderWindow)));
         const std::string command = "xdotool windowfocus --sync " + id + " key --delay 5 " + keys;
         const bool typed = std::system((command + " >/dev/null 2>&1").c_str()) == 0;
         std::this_thread::sleep_for(std::chrono::milliseconds(400));

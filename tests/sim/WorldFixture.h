@@ -35,7 +35,7 @@ protected:
     {
         Object* obj = Keep(new Object());
         for (RoomType kind : kinds)
-            obj->m_Rooms.push_back(new Room(kind, sf::FloatRect(0, 0, 0, 0)));
+            obj->m_Rooms.push_back(new Room(kind, sf::FloatRect({0, 0}, {0, 0})));
         obj->m_PlayerID = side;
         obj->m_Name = name;
         if (join)

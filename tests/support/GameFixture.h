@@ -11,6 +11,7 @@
 #include "Player.h"
 #include "Render.h"
 #include "RogueWindow.h"
+#include "SfmlCompat.h"
 #include "StartedGame.h"
 #include "Stat.h"
 #include "World.h"
@@ -59,37 +60,28 @@ protected:
     }
 
     // One event, dispatched as Render::Loop dispatches it.
-    void Deliver(sf::Event event)
+    void Deliver(const sf::Event& event)
     {
         render->m_Desktop.HandleEvent(event);
-        if (event.type == sf::Event::Closed ||
-            (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape))
+        const compat::KeyEvent* key = compat::KeyPressOf(event);
+        if (compat::IsCloseRequest(event) || (key && key->code == sf::Keyboard::Key::Escape))
             render->m_RenderWindow.close();
-        if (event.type == sf::Event::KeyPressed)
-            glob->event->KeyPressed(event.key);
+        if (key)
+            glob->event->KeyPressed(*key);
     }
 
     void Key(sf::Keyboard::Key code)
     {
-        sf::Event event;
-        event.type = sf::Event::KeyPressed;
-        event.key = sf::Event::KeyEvent{code, false, false, false, false};
-        Deliver(event);
+        Deliver(compat::KeyPressEvent(compat::PlainKey(code)));
     }
 
     // A press and release in the middle of a widget, where it stands now.
-    void Click(const sfg::Widget::Ptr& widget, sf::Mouse::Button button = sf::Mouse::Left)
+    void Click(const sfg::Widget::Ptr& widget, sf::Mouse::Button button = sf::Mouse::Button::Left)
     {
-        const sf::Vector2f at =
-            widget->GetAbsolutePosition() +
-            sf::Vector2f(widget->GetAllocation().width / 2, widget->GetAllocation().height / 2);
-        sf::Event event;
-        event.type = sf::Event::MouseButtonPressed;
-        event.mouseButton =
-            sf::Event::MouseButtonEvent{button, static_cast<int>(at.x), static_cast<int>(at.y)};
-        Deliver(event);
-        event.type = sf::Event::MouseButtonReleased;
-        Deliver(event);
+        const sf::Vector2f at = widget->GetAbsolutePosition() + compat::Size(widget->GetAllocation()) / 2.f;
+        const sf::Vector2i pixel(at);
+        Deliver(compat::MouseButtonEvent(true, button, pixel));
+        Deliver(compat::MouseButtonEvent(false, button, pixel));
     }
 
     // One frame through the real loop (with whatever the window system queued).

@@ -27,12 +27,12 @@ protected:
 		// and Xvfb resets, refusing the next test's connection for a moment.
 		if(!target) {
 			target = new sf::RenderTexture();
-			ASSERT_TRUE(target->create(400, 300));
+			ASSERT_TRUE(compat::Resize(*target, {400, 300}));
 		}
 		ASSERT_TRUE(sfg::Context::Get().GetEngine().LoadThemeFromString(
 			"#red { BackgroundColor: #ff0000ff; } #blue { BackgroundColor: #0000ffff; }"
 			"#glass { BackgroundColor: #00ff0080; }"));
-		ASSERT_TRUE(font.loadFromFile(sfg::Context::Get().GetDefaultFontPath()));
+		ASSERT_TRUE(compat::LoadFont(font, sfg::Context::Get().GetDefaultFontPath()));
 		line = std::ceil(font.getLineSpacing(12));
 	}
 
@@ -50,7 +50,7 @@ protected:
 	void ExpectPixels(std::initializer_list<Pixel> pixels) {
 		const sf::Image shot = Render();
 		for(const Pixel& pixel : pixels) {
-			EXPECT_EQ(shot.getPixel(pixel.x, pixel.y), pixel.color) << "at " << pixel.x << ", " << pixel.y;
+			EXPECT_EQ(compat::GetPixel(shot, pixel.x, pixel.y), pixel.color) << "at " << pixel.x << ", " << pixel.y;
 		}
 	}
 
@@ -86,14 +86,14 @@ sf::RenderTexture* SfgDraw::target = nullptr;
 
 sf::Image Solid(unsigned int width, unsigned int height, sf::Color color) {
 	sf::Image image;
-	image.create(width, height, color);
+	compat::Resize(image, {width, height}, color);
 	return image;
 }
 
 TEST_F(SfgDraw, WindowsDrawBottomToTopInPixelCoordinatesWhateverTheView) {
 	auto red = Put(Block(94, 94), 13, 13, "red", sfg::Window::BACKGROUND);
 	auto blue = Put(Block(94, 94), 63, 63, "blue", sfg::Window::BACKGROUND);
-	const sf::View zoomed(sf::FloatRect(-50.f, -50.f, 40.f, 30.f));
+	const sf::View zoomed(sf::FloatRect({-50.f, -50.f}, {40.f, 30.f}));
 	target->setView(zoomed);
 	ExpectPixels({{30, 30, sf::Color::Red}, {80, 80, sf::Color::Blue}, {5, 5, sf::Color::Black}});
 	EXPECT_EQ(target->getView().getCenter(), zoomed.getCenter()); // left as it was
@@ -104,7 +104,7 @@ TEST_F(SfgDraw, WindowsDrawBottomToTopInPixelCoordinatesWhateverTheView) {
 	ExpectPixels({{30, 30, sf::Color::Black}, {80, 80, sf::Color::Black}, {250, 200, sf::Color::Blue}});
 	// A window wholly behind a see-through one is still drawn.
 	Put(Block(194, 194), 203, 153, "glass", sfg::Window::BACKGROUND);
-	const sf::Color mixed = Render().getPixel(250, 200);
+	const sf::Color mixed = compat::GetPixel(Render(), 250, 200);
 	EXPECT_TRUE(mixed.g > 0 && mixed.b > 0) << "green over blue";
 }
 
@@ -112,7 +112,11 @@ TEST_F(SfgDraw, ImagesDrawUnscaledAndViewportsClipAndScroll) {
 	// A 50 x 40 viewport at (100, 100) over a picture green above y = 100
 	// and yellow below.
 	sf::Image picture = Solid(100, 200, sf::Color::Yellow);
-	picture.copy(Solid(100, 100, sf::Color::Green), 0, 0);
+	for(unsigned int y = 0; y < 100; ++y) {
+		for(unsigned int x = 0; x < 100; ++x) {
+			compat::SetPixel(picture, x, y, sf::Color::Green);
+		}
+	}
 	auto viewport = sfg::Viewport::Create();
 	viewport->SetRequisition(sf::Vector2f(50.f, 40.f));
 	auto image = sfg::Image::Create(picture);
@@ -143,7 +147,7 @@ TEST_F(SfgDraw, TextIsDrawnCentred) {
 		std::vector<unsigned int> columns, rows; // where the bright text shows
 		for(unsigned int x = 2; x < 98; ++x) {
 			for(unsigned int y = 2; y < 38; ++y) {
-				if(shot.getPixel(left + x, 10 + y).r > 150) {
+				if(compat::GetPixel(shot, left + x, 10 + y).r > 150) {
 					columns.push_back(x);
 					rows.push_back(y);
 				}
@@ -160,9 +164,9 @@ TEST_F(SfgDraw, ManyWidgetsTakeAFewDrawCallsPerWindow) {
 	auto table = sfg::Table::Create();
 	auto fixed = sfg::Fixed::Create();
 	fixed->Put(sfg::Image::Create(Solid(300, 200, sf::Color(20, 40, 20))), sf::Vector2f(0.f, 0.f));
-	for(sf::Uint32 i = 0; i < 100; ++i) {
+	for(std::uint32_t i = 0; i < 100; ++i) {
 		table->Attach(sfg::Button::Create(std::string(1, static_cast<char>('a' + i % 26))),
-					  sf::Rect<sf::Uint32>(i % 10, i / 10, 1, 1), sfg::Table::FILL, sfg::Table::FILL);
+					  sf::Rect<std::uint32_t>({i % 10, i / 10}, {1, 1}), sfg::Table::FILL, sfg::Table::FILL);
 		fixed->Put(sfg::Label::Create("obj" + std::to_string(i)), sf::Vector2f(static_cast<float>(i % 25 * 10), 0.f));
 	}
 	Put(table, 0, 0, "", 3)->SetTitle("grid");
@@ -236,10 +240,10 @@ TEST_F(SfgDraw, TheConsoleFollowsItsNewestLine) {
 		label->SetText(text);
 		viewport->GetVerticalAdjustment()->SetValue(label->GetRequisition().y - 256.f);
 		// Give or take the two pixels the viewport is smaller than the label.
-		ASSERT_NEAR(label->GetAbsolutePosition().y + label->GetAllocation().height, 254.f, 2.f) << turn;
+		ASSERT_NEAR(label->GetAbsolutePosition().y + compat::Size(label->GetAllocation()).y, 254.f, 2.f) << turn;
 	}
-	EXPECT_EQ(label->GetAllocation().width, 512.f);
-	EXPECT_GT(label->GetAllocation().height, 256.f); // it did scroll
+	EXPECT_EQ(compat::Size(label->GetAllocation()).x, 512.f);
+	EXPECT_GT(compat::Size(label->GetAllocation()).y, 256.f); // it did scroll
 }
 
 }

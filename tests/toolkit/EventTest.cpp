@@ -113,30 +113,30 @@ TEST_F(SfgEvents, TheTopWindowSeesMovesOutsideItLowerWindowsOnlyInside) {
 // as the cursor moves, never below its requisition.
 TEST_F(SfgEvents, TheTitleBarDragsAWindow) {
 	sf::Font font;
-	ASSERT_TRUE(font.loadFromFile(sfg::Context::Get().GetDefaultFontPath()));
+	ASSERT_TRUE(compat::LoadFont(font, sfg::Context::Get().GetDefaultFontPath()));
 	const float title = std::ceil(font.getLineSpacing(12)) + 4.f; // 2 of title padding each side
 	auto window = sfg::Window::Create(sfg::Window::TOPLEVEL);
 	auto content = Block(100, 50);
 	window->Add(content);
 	window->SetPosition(sf::Vector2f(100.4f, 99.6f));
 	desktop.Add(window);
-	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(100.f, 100.f, 106.f, 56.f + title));
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect({100.f, 100.f}, {106.f, 56.f + title}));
 	EXPECT_EQ(content->GetAbsolutePosition(), sf::Vector2f(103.f, 103.f + title));
 	Play(desktop, "p120,105 m130,125");
-	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(110.f, 120.f, 106.f, 56.f + title));
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect({110.f, 120.f}, {106.f, 56.f + title}));
 	Play(desktop, "m5,2 r5,2 m300,300"); // outside the window, past the screen's edge
-	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 106.f, 56.f + title));
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect({-15.f, -3.f}, {106.f, 56.f + title}));
 	Play(desktop, "p-10,30 m300,300 r300,300"); // below the title bar: no drag
-	EXPECT_EQ(window->GetAllocation().left, -15.f);
+	EXPECT_EQ(compat::Corner(window->GetAllocation()).x, -15.f);
 	const std::string corner = std::to_string(static_cast<int>(51.f + title));
 	Play(desktop, "p89," + corner + " m129," + corner + " m129,300");
-	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 146.f, 305.f));
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect({-15.f, -3.f}, {146.f, 305.f}));
 	Play(desktop, "m0,0 r0,0");
-	EXPECT_EQ(window->GetAllocation(), sf::FloatRect(-15.f, -3.f, 106.f, 56.f + title));
+	EXPECT_EQ(window->GetAllocation(), sf::FloatRect({-15.f, -3.f}, {106.f, 56.f + title}));
 	auto bare = MakePanel(0, 200); // no title bar: no drag
 	desktop.Add(bare.window);
 	Play(desktop, "p1,201 m60,280 r60,280");
-	EXPECT_EQ(bare.window->GetAllocation().left, 0.f);
+	EXPECT_EQ(compat::Corner(bare.window->GetAllocation()).x, 0.f);
 }
 
 // Only the shown part of a viewport's content takes clicks: two 100 x 40
@@ -314,9 +314,9 @@ TEST_F(SfgEvents, RandomEventsWithDestructiveHandlers) {
 		}
 		// A point in a random window; sometimes released elsewhere.
 		const auto& widgets = desktop.GetWidgets();
-		const sf::FloatRect area = widgets[random() % widgets.size()]->GetAllocation();
-		const int x = static_cast<int>(area.left) + static_cast<int>(random() % 60);
-		const int y = static_cast<int>(area.top) + static_cast<int>(random() % 120);
+		const sf::Vector2i corner(compat::Corner(widgets[random() % widgets.size()]->GetAllocation()));
+		const int x = corner.x + static_cast<int>(random() % 60);
+		const int y = corner.y + static_cast<int>(random() % 120);
 		const bool left = random() % 4;
 		desktop.HandleEvent(Mouse('m', x, y));
 		desktop.HandleEvent(Mouse(left ? 'p' : 'P', x, y));

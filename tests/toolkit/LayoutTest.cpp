@@ -12,8 +12,8 @@ class SfgLayout : public ToolkitTest {};
 using Widgets = std::vector<sfg::Widget::Ptr>;
 using sfg::Table;
 
-sf::Rect<sf::Uint32> Cell(sf::Uint32 column, sf::Uint32 row, sf::Uint32 columns = 1) {
-	return sf::Rect<sf::Uint32>(column, row, columns, 1);
+sf::Rect<std::uint32_t> Cell(std::uint32_t column, std::uint32_t row, std::uint32_t columns = 1) {
+	return sf::Rect<std::uint32_t>({column, row}, {columns, 1});
 }
 
 sfg::Box::Ptr MakeBox(sfg::Box::Orientation orientation, float spacing, const Widgets& children) {
@@ -39,7 +39,7 @@ const LayoutRow g_layouts[] = {
 	 {{10, 20}, {30, 5}},
 	 [](const Widgets& c) { return MakeBox(sfg::Box::Orientation::VERTICAL, 2.f, c); },
 	 {30, 27},
-	 {{0, 0, 30, 20}, {0, 22, 30, 5}}},
+	 {{{0, 0}, {30, 20}}, {{0, 22}, {30, 5}}}},
 	{"a row: spacing between shown children, 100 extra for expanding ones",
 	 {{10, 10}, {20, 10}, {99, 99}, {30, 10}},
 	 [](const Widgets& c) {
@@ -53,7 +53,7 @@ const LayoutRow g_layouts[] = {
 		 return box;
 	 },
 	 {168, 40},
-	 {{0, 0, 10, 40}, {14, 0, 70, 40}, {88, 0, 30, 40}}},
+	 {{{0, 0}, {10, 40}}, {{14, 0}, {70, 40}}, {{88, 0}, {30, 40}}}},
 	{"a table: widest cells, padding, spacings, extra for expanding columns",
 	 {{10, 5}, {30, 8}, {20, 12}, {10, 10}},
 	 [](const Widgets& c) {
@@ -68,7 +68,7 @@ const LayoutRow g_layouts[] = {
 		 return table;
 	 },
 	 {110, 21},
-	 {{0, 0, 34, 5}, {2, 10, 30, 10}, {37, 9, 40, 12}, {80, 9, 10, 10}}},
+	 {{{0, 0}, {34, 5}}, {{2, 10}, {30, 10}}, {{37, 9}, {40, 12}}, {{80, 9}, {10, 10}}}},
 	{"a spanning cell spreads what it lacks",
 	 {{50, 10}, {10, 10}, {20, 10}},
 	 [](const Widgets& c) {
@@ -79,7 +79,7 @@ const LayoutRow g_layouts[] = {
 		 return table;
 	 },
 	 {50, 20},
-	 {{0, 0, 50, 10}, {0, 10, 20, 10}, {20, 10, 30, 10}}},
+	 {{{0, 0}, {50, 10}}, {{0, 10}, {20, 10}}, {{20, 10}, {30, 10}}}},
 	{"fixed places",
 	 {{30, 10}, {5, 40}},
 	 [](const Widgets& c) {
@@ -89,7 +89,7 @@ const LayoutRow g_layouts[] = {
 		 return fixed;
 	 },
 	 {105, 42},
-	 {{20, 10, 30, 10}, {100, 2, 5, 40}}},
+	 {{{20, 10}, {30, 10}}, {{100, 2}, {5, 40}}}},
 };
 
 TEST_F(SfgLayout, ContainersPlaceTheirChildren) {
@@ -115,9 +115,9 @@ TEST_F(SfgLayout, ChangesReflowAtOnce) {
 	const Widgets abc = {Block(10, 10), Block(10, 10), Block(10, 10)};
 	auto box = MakeBox(sfg::Box::Orientation::VERTICAL, 5.f, abc);
 	abc[1]->Show(false);
-	EXPECT_EQ(abc[2]->GetAllocation().top, 15.f);
+	EXPECT_EQ(compat::Corner(abc[2]->GetAllocation()).y, 15.f);
 	box->Remove(abc[0]);
-	EXPECT_EQ(abc[2]->GetAllocation().top, 0.f);
+	EXPECT_EQ(compat::Corner(abc[2]->GetAllocation()).y, 0.f);
 	EXPECT_FALSE(abc[0]->GetParent());
 	abc[2]->SetRequisition(sf::Vector2f(25.f, 0.f)); // height: no minimum any more
 	box->SetRequisition(sf::Vector2f(-1.f, 3.f));
@@ -132,7 +132,7 @@ TEST_F(SfgLayout, ChangesReflowAtOnce) {
 	fixed->Move(abc[2], sf::Vector2f(0.f, 0.f));
 	fixed->Remove(Block(1, 1)); // not a child: ignored
 	abc[0]->SetRequisition(sf::Vector2f(70.f, 12.f));
-	EXPECT_EQ(abc[0]->GetAllocation(), sf::FloatRect(5.f, 5.f, 70.f, 12.f));
+	EXPECT_EQ(abc[0]->GetAllocation(), sf::FloatRect({5.f, 5.f}, {70.f, 12.f}));
 	EXPECT_EQ(fixed->GetRequisition(), sf::Vector2f(75.f, 17.f));
 	fixed->Put(box, sf::Vector2f(0.f, 0.f));
 	box->Pack(fixed); // a container cannot swallow its own ancestor
@@ -145,10 +145,10 @@ TEST_F(SfgLayout, ChangesReflowAtOnce) {
 	window->Add(Block(1, 1)); // a second child is refused
 	EXPECT_EQ(window->GetChild(), fixed);
 	abc[0]->SetRequisition(sf::Vector2f(300.f, 20.f));
-	EXPECT_EQ(window->GetAllocation().width, 311.f);
+	EXPECT_EQ(compat::Size(window->GetAllocation()).x, 311.f);
 	abc[0]->SetRequisition(sf::Vector2f(1.f, 1.f));
-	EXPECT_EQ(window->GetAllocation().width, 311.f);
-	EXPECT_EQ(fixed->GetAllocation().width, 305.f);
+	EXPECT_EQ(compat::Size(window->GetAllocation()).x, 311.f);
+	EXPECT_EQ(compat::Size(fixed->GetAllocation()).x, 305.f);
 	window->Show(false);
 	EXPECT_TRUE(abc[0]->IsLocallyVisible());
 	EXPECT_FALSE(abc[0]->IsGloballyVisible());
@@ -187,8 +187,8 @@ TEST_F(SfgLayout, AViewportOffsetsItsChildByTheRoundedValues) {
 	window->Add(viewport);
 	window->SetPosition(sf::Vector2f(20.f, 30.f));
 	EXPECT_EQ(viewport->GetRequisition(), sf::Vector2f(100.f, 50.f));
-	EXPECT_EQ(content->GetAllocation(), sf::FloatRect(0.f, 0.f, 300.f, 400.f)); // its full requisition
-	EXPECT_EQ(viewport->GetVerticalAdjustment()->GetUpper(), 0.f);              // bounds are the user's to set
+	EXPECT_EQ(content->GetAllocation(), sf::FloatRect({0.f, 0.f}, {300.f, 400.f})); // its full requisition
+	EXPECT_EQ(viewport->GetVerticalAdjustment()->GetUpper(), 0.f);                  // bounds are the user's to set
 	viewport->GetVerticalAdjustment()->SetUpper(1e8f);
 	viewport->GetVerticalAdjustment()->SetValue(30.4f);
 	viewport->GetHorizontalAdjustment()->SetUpper(1000.f);

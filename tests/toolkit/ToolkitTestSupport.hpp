@@ -3,7 +3,7 @@
 #include <SFGUI/SFGUI.hpp>
 #include <SFGUI/Widgets.hpp>
 
-#include <SFML/Window/Event.hpp>
+#include "SfmlCompat.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +15,11 @@ namespace toolkit_test {
 
 // A mouse event: 'm' move, 'p'/'r' left press/release, 'P'/'R' right.
 inline sf::Event Mouse(char kind, int x, int y) {
-	sf::Event event;
-	event.type = kind == 'm'                    ? sf::Event::MouseMoved
-				 : (kind == 'p' || kind == 'P') ? sf::Event::MouseButtonPressed
-												: sf::Event::MouseButtonReleased;
 	if(kind == 'm') {
-		event.mouseMove = {x, y};
+		return compat::MouseMoveEvent({x, y});
 	}
-	else {
-		event.mouseButton = {(kind == 'p' || kind == 'r') ? sf::Mouse::Left : sf::Mouse::Right, x, y};
-	}
-	return event;
+	const sf::Mouse::Button button = (kind == 'p' || kind == 'r') ? sf::Mouse::Button::Left : sf::Mouse::Button::Right;
+	return compat::MouseButtonEvent(kind == 'p' || kind == 'P', button, {x, y});
 }
 
 // Plays mouse events written as "p10,20 m30,40 r30,40".

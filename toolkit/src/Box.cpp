@@ -1,5 +1,7 @@
 #include <SFGUI/Box.hpp>
 
+#include "priv/SfmlCompat.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -62,9 +64,9 @@ sf::Vector2f Box::CalculateRequisition() const {
 
 void Box::AllocateChildren() const {
 	const bool horizontal = m_orientation == Orientation::HORIZONTAL;
-	const sf::FloatRect& allocation = CurrentAllocation();
-	const float along_size = horizontal ? allocation.width : allocation.height;
-	const float across_size = horizontal ? allocation.height : allocation.width;
+	const sf::Vector2f allocated = priv::Size(CurrentAllocation());
+	const float along_size = horizontal ? allocated.x : allocated.y;
+	const float across_size = horizontal ? allocated.y : allocated.x;
 	float total = 0.f;
 	std::size_t count = 0;
 	std::size_t expanding = 0;
@@ -99,10 +101,10 @@ void Box::AllocateChildren() const {
 		const float start = std::round(position);
 		const float end = std::round(position + size);
 		if(horizontal) {
-			child->SetAllocation(sf::FloatRect(start, 0.f, end - start, across_size));
+			child->SetAllocation(sf::FloatRect({start, 0.f}, {end - start, across_size}));
 		}
 		else {
-			child->SetAllocation(sf::FloatRect(0.f, start, across_size, end - start));
+			child->SetAllocation(sf::FloatRect({0.f, start}, {across_size, end - start}));
 		}
 		position += slot + m_spacing;
 	}

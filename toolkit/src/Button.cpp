@@ -1,6 +1,7 @@
 #include <SFGUI/Button.hpp>
 
 #include "priv/Geometry.hpp"
+#include "priv/SfmlCompat.hpp"
 #include "priv/Style.hpp"
 #include "priv/Text.hpp"
 
@@ -39,8 +40,8 @@ sf::Vector2f Button::CalculateRequisition() const {
 
 void Button::BuildGeometry(priv::Geometry& geometry) const {
 	const priv::Style& style = GetLook();
-	const sf::FloatRect& allocation = CurrentAllocation();
-	const sf::FloatRect whole(0.f, 0.f, allocation.width, allocation.height);
+	const sf::Vector2f size = priv::Size(CurrentAllocation());
+	const sf::FloatRect whole(sf::Vector2f(), size);
 	const int shift = static_cast<int>(style.border_color_shift);
 	const bool pressed = GetState() == State::ACTIVE;
 	geometry.AddRect(whole, style.background_color);
@@ -52,8 +53,8 @@ void Button::BuildGeometry(priv::Geometry& geometry) const {
 	}
 	priv::TextLayout layout;
 	priv::LayoutText(layout, m_label, style.font, style.character_size, style.line_height, -1.f);
-	sf::Vector2f origin(std::floor((whole.width - std::ceil(layout.width)) / 2.f),
-						std::floor((whole.height - layout.GetHeight()) / 2.f));
+	sf::Vector2f origin(std::floor((size.x - std::ceil(layout.width)) / 2.f),
+						std::floor((size.y - layout.GetHeight()) / 2.f));
 	if(pressed) {
 		origin += sf::Vector2f(1.f, 1.f);
 	}
@@ -62,7 +63,7 @@ void Button::BuildGeometry(priv::Geometry& geometry) const {
 }
 
 void Button::HandleMouseEnter(int, int) {
-	SetState(IsMouseButtonDown(sf::Mouse::Left) ? State::ACTIVE : State::PRELIGHT);
+	SetState(IsMouseButtonDown(sf::Mouse::Button::Left) ? State::ACTIVE : State::PRELIGHT);
 }
 
 void Button::HandleMouseLeave(int, int) {
@@ -70,7 +71,7 @@ void Button::HandleMouseLeave(int, int) {
 }
 
 void Button::HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int, int) {
-	if(button != sf::Mouse::Left) {
+	if(button != sf::Mouse::Button::Left) {
 		return;
 	}
 	if(press) {

@@ -2,6 +2,8 @@
 
 #include <SFGUI/Widget.hpp>
 
+#include "priv/SfmlCompat.hpp"
+
 #include <SFML/System/Err.hpp>
 
 #include <fontconfig/fontconfig.h>
@@ -110,7 +112,7 @@ const sf::Font* Context::GetFont(const std::string& name) {
 		std::unique_ptr<sf::Font> font(new sf::Font());
 		// A bad file is a theme problem, reported by falling back, not by text.
 		std::streambuf* previous = sf::err().rdbuf(nullptr);
-		const bool ok = font->loadFromFile(path);
+		const bool ok = priv::LoadFont(*font, path);
 		sf::err().rdbuf(previous);
 		sf::err().clear();
 		if(!ok) {

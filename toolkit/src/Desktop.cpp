@@ -1,6 +1,7 @@
 #include <SFGUI/Desktop.hpp>
 
 #include "priv/Dispatch.hpp"
+#include "priv/SfmlCompat.hpp"
 
 #include <algorithm>
 #include <sstream>
@@ -24,13 +25,13 @@ void Desktop::Update(float seconds) {
 
 void Desktop::HandleEvent(const sf::Event& event) {
 	priv::Dispatch::Scope scope;
-	switch(event.type) {
-		case sf::Event::MouseMoved:
-		case sf::Event::MouseButtonPressed:
-		case sf::Event::MouseButtonReleased: {
-			const bool moved = event.type == sf::Event::MouseMoved;
-			const float x = static_cast<float>(moved ? event.mouseMove.x : event.mouseButton.x);
-			const float y = static_cast<float>(moved ? event.mouseMove.y : event.mouseButton.y);
+	const priv::EventKind kind = priv::KindOf(event);
+	switch(kind) {
+		case priv::EventKind::MouseMove:
+		case priv::EventKind::MousePress:
+		case priv::EventKind::MouseRelease: {
+			const bool moved = kind == priv::EventKind::MouseMove;
+			const sf::Vector2f mouse(priv::MousePosition(event));
 			// A snapshot keeps every window alive and the walk stable while
 			// windows are raised below.
 			const std::vector<Widget::Ptr> widgets = m_children;
@@ -43,9 +44,9 @@ void Desktop::HandleEvent(const sf::Event& event) {
 					continue;
 				}
 				widget->EnsureLayout();
-				const bool inside = widget->m_allocation.contains(x, y);
+				const bool inside = widget->m_allocation.contains(mouse);
 				if(top || inside) {
-					if(!top && inside && event.type == sf::Event::MouseButtonPressed) {
+					if(!top && inside && kind == priv::EventKind::MousePress) {
 						BringToFront(widget);
 					}
 					widget->RouteEvent(event, sf::Vector2f());
@@ -66,16 +67,16 @@ void Desktop::HandleEvent(const sf::Event& event) {
 			}
 			break;
 		}
-		case sf::Event::MouseLeft: {
+		case priv::EventKind::MouseLeft: {
 			const std::vector<Widget::Ptr> widgets = m_children;
 			for(const auto& widget : widgets) {
 				widget->RouteLeave();
 			}
 			break;
 		}
-		case sf::Event::KeyPressed:
-		case sf::Event::KeyReleased:
-		case sf::Event::TextEntered: {
+		case priv::EventKind::KeyPress:
+		case priv::EventKind::KeyRelease:
+		case priv::EventKind::Text: {
 			if(const Widget::Ptr focused = Context::Get().GetFocused()) {
 				focused->RouteKeyEvent(event);
 			}

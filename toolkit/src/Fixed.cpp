@@ -50,7 +50,7 @@ void Fixed::AllocateChildren() const {
 		}
 		const sf::Vector2f& requisition = child->GetRequisition();
 		const sf::Vector2f& position = GetPackInfoAt(i).position;
-		child->SetAllocation(sf::FloatRect(position.x, position.y, requisition.x, requisition.y));
+		child->SetAllocation(sf::FloatRect(position, requisition));
 	}
 }
 

@@ -48,7 +48,7 @@ void Image::BuildGeometry(priv::Geometry& geometry) const {
 		}
 		m_texture_dirty = false;
 	}
-	const sf::FloatRect rect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y));
+	const sf::FloatRect rect({0.f, 0.f}, sf::Vector2f(size));
 	priv::AppendQuad(geometry.image, rect, sf::Color::White, rect);
 	geometry.image_texture = m_texture.get();
 }

@@ -1,6 +1,7 @@
 #include <SFGUI/Label.hpp>
 
 #include "priv/Geometry.hpp"
+#include "priv/SfmlCompat.hpp"
 #include "priv/Style.hpp"
 #include "priv/Text.hpp"
 
@@ -58,11 +59,7 @@ sf::String Label::GetWrappedText() const {
 		}
 		out.append(layout.text, layout.lines[i].begin, layout.lines[i].end - layout.lines[i].begin);
 	}
-	sf::String result;
-	for(char32_t c : out) {
-		result += static_cast<sf::Uint32>(c);
-	}
-	return result;
+	return sf::String::fromUtf32(out.begin(), out.end());
 }
 
 float Label::GetWrapWidth() const {
@@ -70,7 +67,7 @@ float Label::GetWrapWidth() const {
 		return -1.f;
 	}
 	// The width from the last layout; before the first one, the width asked for.
-	const float width = CurrentAllocation().width;
+	const float width = priv::Size(CurrentAllocation()).x;
 	return width > 0.f ? width : GetRequestedSize().x;
 }
 
@@ -92,7 +89,7 @@ sf::Vector2f Label::CalculateRequisition() const {
 }
 
 void Label::HandleSizeChange(const sf::Vector2f& old_size) const {
-	if(m_wrap && old_size.x != CurrentAllocation().width) {
+	if(m_wrap && old_size.x != priv::Size(CurrentAllocation()).x) {
 		// The wrapped height depends on the width just given.
 		RequestResize();
 	}
@@ -104,11 +101,11 @@ void Label::BuildGeometry(priv::Geometry& geometry) const {
 	if(!style.font || layout.lines.empty()) {
 		return;
 	}
-	const sf::FloatRect& allocation = CurrentAllocation();
+	const sf::Vector2f size = priv::Size(CurrentAllocation());
 	sf::Vector2f origin;
 	if(!m_wrap) {
-		origin.x = std::floor((allocation.width - std::ceil(layout.width)) / 2.f);
-		origin.y = std::floor((allocation.height - layout.GetHeight()) / 2.f);
+		origin.x = std::floor((size.x - std::ceil(layout.width)) / 2.f);
+		origin.y = std::floor((size.y - layout.GetHeight()) / 2.f);
 	}
 	priv::AppendText(geometry.glyphs, layout, origin, style.color);
 	geometry.glyph_texture = priv::GlyphTable::For(style.font, style.character_size).GetTexture();

@@ -4,6 +4,7 @@
 #include <SFGUI/Window.hpp>
 
 #include "priv/Batcher.hpp"
+#include "priv/SfmlCompat.hpp"
 #include "priv/Style.hpp"
 
 #include <SFML/Graphics/View.hpp>
@@ -26,20 +27,21 @@ namespace {
 
 // The screen area a top-level widget paints, its drop shadow included.
 sf::FloatRect PaintedArea(const Widget& widget) {
-	const sf::Vector2f position = widget.GetAbsolutePosition();
-	const sf::FloatRect& allocation = widget.GetAllocation();
-	sf::FloatRect area(position.x, position.y, allocation.width, allocation.height);
+	sf::Vector2f size = priv::Size(widget.GetAllocation());
 	const auto* window = dynamic_cast<const Window*>(&widget);
 	if(window && window->HasStyle(Window::SHADOW)) {
-		area.width += 3.f;
-		area.height += 3.f;
+		size += sf::Vector2f(3.f, 3.f);
 	}
-	return area;
+	return sf::FloatRect(widget.GetAbsolutePosition(), size);
 }
 
 bool Encloses(const sf::FloatRect& outer, const sf::FloatRect& inner) {
-	return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
-		   inner.top + inner.height <= outer.top + outer.height;
+	const sf::Vector2f inner_start = priv::Corner(inner);
+	const sf::Vector2f inner_end = inner_start + priv::Size(inner);
+	const sf::Vector2f outer_start = priv::Corner(outer);
+	const sf::Vector2f outer_end = outer_start + priv::Size(outer);
+	return inner_start.x >= outer_start.x && inner_start.y >= outer_start.y && inner_end.x <= outer_end.x &&
+		   inner_end.y <= outer_end.y;
 }
 
 }
@@ -52,7 +54,7 @@ bool SFGUI::HidesWhatIsBelow(const Widget& widget) {
 void SFGUI::Display(sf::RenderTarget& target) {
 	const sf::View previous = target.getView();
 	const sf::Vector2u size = target.getSize();
-	target.setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
+	target.setView(sf::View(sf::FloatRect(sf::Vector2f(), sf::Vector2f(size))));
 	m_draw_calls = 0;
 	const std::vector<Desktop*> desktops = Context::Get().GetDesktops();
 	for(Desktop* desktop : desktops) {
@@ -80,9 +82,7 @@ void SFGUI::Display(sf::RenderTarget& target) {
 				}
 			}
 			if(!hidden[i] && HidesWhatIsBelow(*shown[i])) {
-				const sf::Vector2f position = shown[i]->GetAbsolutePosition();
-				const sf::FloatRect& allocation = shown[i]->GetAllocation();
-				covers.emplace_back(position.x, position.y, allocation.width, allocation.height);
+				covers.emplace_back(shown[i]->GetAbsolutePosition(), priv::Size(shown[i]->GetAllocation()));
 			}
 		}
 

@@ -1,5 +1,7 @@
 #include <SFGUI/Table.hpp>
 
+#include "priv/SfmlCompat.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,7 +10,7 @@ namespace sfg {
 namespace {
 
 // Cells beyond this are ignored rather than allocating absurd grids.
-const sf::Uint32 g_max_lines = 4096;
+const std::uint32_t g_max_lines = 4096;
 
 float SpacingFor(std::size_t index, float general, const std::vector<std::pair<std::size_t, float>>& specific) {
 	float spacing = general;
@@ -31,12 +33,12 @@ const std::string& Table::GetName() const {
 	return name;
 }
 
-void Table::Attach(Widget::Ptr widget, const sf::Rect<sf::Uint32>& rect, int x_options, int y_options,
+void Table::Attach(Widget::Ptr widget, const sf::Rect<std::uint32_t>& rect, int x_options, int y_options,
 				   const sf::Vector2f& padding) {
+	const sf::Vector2<std::uint32_t> span = priv::Size(rect);
 	PackInfo info;
-	info.cell = rect;
-	info.cell.width = std::max<sf::Uint32>(1, rect.width);
-	info.cell.height = std::max<sf::Uint32>(1, rect.height);
+	info.cell = sf::Rect<std::uint32_t>(priv::Corner(rect),
+										{std::max<std::uint32_t>(1, span.x), std::max<std::uint32_t>(1, span.y)});
 	info.x_options = x_options;
 	info.y_options = y_options;
 	info.padding = sf::Vector2f(std::max(0.f, padding.x), std::max(0.f, padding.y));
@@ -66,11 +68,12 @@ void Table::SetRowSpacing(std::size_t index, float spacing) {
 }
 
 void Table::ComputeLines() const {
-	sf::Uint32 columns = 0;
-	sf::Uint32 rows = 0;
+	std::uint32_t columns = 0;
+	std::uint32_t rows = 0;
 	auto usable = [](const PackInfo& info) {
-		return info.cell.left < g_max_lines && info.cell.top < g_max_lines && info.cell.width <= g_max_lines &&
-			   info.cell.height <= g_max_lines;
+		const sf::Vector2<std::uint32_t> first = priv::Corner(info.cell);
+		const sf::Vector2<std::uint32_t> span = priv::Size(info.cell);
+		return first.x < g_max_lines && first.y < g_max_lines && span.x <= g_max_lines && span.y <= g_max_lines;
 	};
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		const Widget* child = GetSlot(i);
@@ -78,8 +81,9 @@ void Table::ComputeLines() const {
 		if(!child || !child->IsLocallyVisible() || !usable(info)) {
 			continue;
 		}
-		columns = std::max(columns, info.cell.left + info.cell.width);
-		rows = std::max(rows, info.cell.top + info.cell.height);
+		const sf::Vector2<std::uint32_t> end = priv::Corner(info.cell) + priv::Size(info.cell);
+		columns = std::max(columns, end.x);
+		rows = std::max(rows, end.y);
 	}
 	m_columns.assign(columns, Line());
 	m_rows.assign(rows, Line());
@@ -100,13 +104,15 @@ void Table::ComputeLines() const {
 				continue;
 			}
 			const sf::Vector2f& requisition = child->GetRequisition();
-			auto apply = [spanning](std::vector<Line>& lines, sf::Uint32 first, sf::Uint32 span, float need,
+			const sf::Vector2<std::uint32_t> first = priv::Corner(info.cell);
+			const sf::Vector2<std::uint32_t> span = priv::Size(info.cell);
+			auto apply = [spanning](std::vector<Line>& lines, std::uint32_t first, std::uint32_t span, float need,
 									bool expand) {
 				if((span > 1) != (spanning == 1)) {
 					return;
 				}
 				float have = 0.f;
-				for(sf::Uint32 k = first; k < first + span; ++k) {
+				for(std::uint32_t k = first; k < first + span; ++k) {
 					have += lines[k].requisition;
 					if(k + 1 < first + span) {
 						have += lines[k].spacing;
@@ -115,15 +121,13 @@ void Table::ComputeLines() const {
 				}
 				if(need > have) {
 					const float add = (need - have) / static_cast<float>(span);
-					for(sf::Uint32 k = first; k < first + span; ++k) {
+					for(std::uint32_t k = first; k < first + span; ++k) {
 						lines[k].requisition += add;
 					}
 				}
 			};
-			apply(m_columns, info.cell.left, info.cell.width, requisition.x + 2.f * info.padding.x,
-				  (info.x_options & EXPAND) != 0);
-			apply(m_rows, info.cell.top, info.cell.height, requisition.y + 2.f * info.padding.y,
-				  (info.y_options & EXPAND) != 0);
+			apply(m_columns, first.x, span.x, requisition.x + 2.f * info.padding.x, (info.x_options & EXPAND) != 0);
+			apply(m_rows, first.y, span.y, requisition.y + 2.f * info.padding.y, (info.y_options & EXPAND) != 0);
 		}
 	}
 }
@@ -162,10 +166,10 @@ void Table::Distribute(std::vector<Line>& lines, float available) {
 void Table::AllocateChildren() const {
 	// The lines were computed with the requisition, which is current.
 	GetRequisition();
-	const sf::FloatRect& allocation = CurrentAllocation();
-	Distribute(m_columns, allocation.width);
-	Distribute(m_rows, allocation.height);
-	auto place = [](const std::vector<Line>& lines, sf::Uint32 first, sf::Uint32 span, float padding, bool fill,
+	const sf::Vector2f size = priv::Size(CurrentAllocation());
+	Distribute(m_columns, size.x);
+	Distribute(m_rows, size.y);
+	auto place = [](const std::vector<Line>& lines, std::uint32_t first, std::uint32_t span, float padding, bool fill,
 					float own, float& start, float& size) {
 		const Line& last = lines[first + span - 1];
 		const float cell_start = lines[first].position;
@@ -179,9 +183,10 @@ void Table::AllocateChildren() const {
 	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
 		Widget* child = GetSlot(i);
 		const PackInfo& info = GetPackInfoAt(i);
-		if(!child || !child->IsLocallyVisible() ||
-		   static_cast<std::size_t>(info.cell.left) + info.cell.width > m_columns.size() ||
-		   static_cast<std::size_t>(info.cell.top) + info.cell.height > m_rows.size()) {
+		const sf::Vector2<std::uint32_t> first = priv::Corner(info.cell);
+		const sf::Vector2<std::uint32_t> span = priv::Size(info.cell);
+		if(!child || !child->IsLocallyVisible() || static_cast<std::size_t>(first.x) + span.x > m_columns.size() ||
+		   static_cast<std::size_t>(first.y) + span.y > m_rows.size()) {
 			continue;
 		}
 		const sf::Vector2f& requisition = child->GetRequisition();
@@ -189,11 +194,9 @@ void Table::AllocateChildren() const {
 		float y = 0.f;
 		float width = 0.f;
 		float height = 0.f;
-		place(m_columns, info.cell.left, info.cell.width, info.padding.x, (info.x_options & FILL) != 0, requisition.x,
-			  x, width);
-		place(m_rows, info.cell.top, info.cell.height, info.padding.y, (info.y_options & FILL) != 0, requisition.y, y,
-			  height);
-		child->SetAllocation(sf::FloatRect(x, y, width, height));
+		place(m_columns, first.x, span.x, info.padding.x, (info.x_options & FILL) != 0, requisition.x, x, width);
+		place(m_rows, first.y, span.y, info.padding.y, (info.y_options & FILL) != 0, requisition.y, y, height);
+		child->SetAllocation(sf::FloatRect({x, y}, {width, height}));
 	}
 }
 

@@ -76,7 +76,7 @@ void Viewport::AllocateChildren() const {
 	const Widget::Ptr child = GetChild();
 	if(child && child->IsLocallyVisible()) {
 		const sf::Vector2f& requisition = child->GetRequisition();
-		child->SetAllocation(sf::FloatRect(0.f, 0.f, requisition.x, requisition.y));
+		child->SetAllocation(sf::FloatRect(sf::Vector2f(), requisition));
 	}
 }
 

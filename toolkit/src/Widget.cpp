@@ -5,6 +5,7 @@
 
 #include "priv/Dispatch.hpp"
 #include "priv/Geometry.hpp"
+#include "priv/SfmlCompat.hpp"
 #include "priv/Style.hpp"
 #include "priv/Theme.hpp"
 
@@ -30,16 +31,15 @@ Signal::SignalID Widget::OnKeyPress = Signal::AllocateID();
 Signal::SignalID Widget::OnKeyRelease = Signal::AllocateID();
 Signal::SignalID Widget::OnText = Signal::AllocateID();
 
-const sf::FloatRect Widget::NoClip(-1e9f, -1e9f, 2e9f, 2e9f);
+const sf::FloatRect Widget::NoClip({-1e9f, -1e9f}, {2e9f, 2e9f});
 
 namespace {
 
 sf::FloatRect Intersect(const sf::FloatRect& a, const sf::FloatRect& b) {
-	sf::FloatRect result;
-	if(!a.intersects(b, result)) {
-		return sf::FloatRect(a.left, a.top, 0.f, 0.f);
+	if(const auto overlap = priv::Intersection(a, b)) {
+		return *overlap;
 	}
-	return result;
+	return sf::FloatRect(priv::Corner(a), sf::Vector2f());
 }
 
 unsigned int ThemeGeneration() {
@@ -156,14 +156,16 @@ void Widget::SetAllocation(const sf::FloatRect& rect) {
 }
 
 void Widget::Allocate(const sf::FloatRect& rect) const {
-	const sf::FloatRect rounded(std::round(rect.left), std::round(rect.top), std::max(0.f, std::round(rect.width)),
-								std::max(0.f, std::round(rect.height)));
-	const bool moved = rounded.left != m_allocation.left || rounded.top != m_allocation.top;
-	const bool resized = rounded.width != m_allocation.width || rounded.height != m_allocation.height;
+	const sf::Vector2f corner = priv::Corner(rect);
+	const sf::Vector2f size = priv::Size(rect);
+	const sf::FloatRect rounded({std::round(corner.x), std::round(corner.y)},
+								{std::max(0.f, std::round(size.x)), std::max(0.f, std::round(size.y))});
+	const bool moved = priv::Corner(rounded) != priv::Corner(m_allocation);
+	const bool resized = priv::Size(rounded) != priv::Size(m_allocation);
 	if(!moved && !resized && !m_layout_dirty) {
 		return;
 	}
-	const sf::Vector2f old_size(m_allocation.width, m_allocation.height);
+	const sf::Vector2f old_size = priv::Size(m_allocation);
 	m_allocation = rounded;
 	if(resized) {
 		m_geometry_dirty = true;
@@ -188,13 +190,11 @@ void Widget::Allocate(const sf::FloatRect& rect) const {
 }
 
 void Widget::SetPosition(const sf::Vector2f& position) {
-	const float x = std::round(position.x);
-	const float y = std::round(position.y);
-	if(x == m_allocation.left && y == m_allocation.top) {
+	const sf::Vector2f rounded(std::round(position.x), std::round(position.y));
+	if(rounded == priv::Corner(m_allocation)) {
 		return;
 	}
-	m_allocation.left = x;
-	m_allocation.top = y;
+	m_allocation = sf::FloatRect(rounded, priv::Size(m_allocation));
 	if(m_parent) {
 		MarkRenderDirty();
 	}
@@ -202,9 +202,9 @@ void Widget::SetPosition(const sf::Vector2f& position) {
 
 sf::Vector2f Widget::GetAbsolutePosition() const {
 	EnsureLayout();
-	sf::Vector2f position(m_allocation.left, m_allocation.top);
+	sf::Vector2f position = priv::Corner(m_allocation);
 	for(const Widget* parent = m_parent; parent; parent = parent->m_parent) {
-		position += sf::Vector2f(parent->m_allocation.left, parent->m_allocation.top) + parent->GetChildOffset();
+		position += priv::Corner(parent->m_allocation) + parent->GetChildOffset();
 	}
 	return position;
 }
@@ -274,10 +274,10 @@ void Widget::HandleEvent(const sf::Event& event) {
 	priv::Dispatch::Scope scope;
 	const Ptr keep_alive = weak_from_this().lock();
 	EnsureLayout();
-	switch(event.type) {
-		case sf::Event::MouseMoved:
-		case sf::Event::MouseButtonPressed:
-		case sf::Event::MouseButtonReleased: {
+	switch(priv::KindOf(event)) {
+		case priv::EventKind::MouseMove:
+		case priv::EventKind::MousePress:
+		case priv::EventKind::MouseRelease: {
 			sf::Vector2f origin;
 			if(m_parent) {
 				origin = m_parent->GetAbsolutePosition() + m_parent->GetChildOffset();
@@ -285,12 +285,12 @@ void Widget::HandleEvent(const sf::Event& event) {
 			RouteEvent(event, origin);
 			break;
 		}
-		case sf::Event::MouseLeft:
+		case priv::EventKind::MouseLeft:
 			RouteLeave();
 			break;
-		case sf::Event::KeyPressed:
-		case sf::Event::KeyReleased:
-		case sf::Event::TextEntered:
+		case priv::EventKind::KeyPress:
+		case priv::EventKind::KeyRelease:
+		case priv::EventKind::Text:
 			RouteKeyEvent(event);
 			break;
 		default:
@@ -376,10 +376,10 @@ bool Widget::IsMouseInWidget() const {
 }
 
 bool Widget::IsMouseButtonDown(sf::Mouse::Button button) const {
-	if(button == sf::Mouse::Left) {
+	if(button == sf::Mouse::Button::Left) {
 		return m_left_down;
 	}
-	if(button == sf::Mouse::Right) {
+	if(button == sf::Mouse::Button::Right) {
 		return m_right_down;
 	}
 	return false;
@@ -414,15 +414,12 @@ bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::F
 	if(!m_visible) {
 		return false;
 	}
-	const bool moved = event.type == sf::Event::MouseMoved;
-	const float x = static_cast<float>(moved ? event.mouseMove.x : event.mouseButton.x);
-	const float y = static_cast<float>(moved ? event.mouseMove.y : event.mouseButton.y);
-	const sf::FloatRect rect(origin.x + m_allocation.left, origin.y + m_allocation.top, m_allocation.width,
-							 m_allocation.height);
-	const bool inside = rect.contains(x, y) && clip.contains(x, y);
+	const sf::Vector2f mouse(priv::MousePosition(event));
+	const sf::FloatRect rect(origin + priv::Corner(m_allocation), priv::Size(m_allocation));
+	const bool inside = rect.contains(mouse) && clip.contains(mouse);
 	bool taken = false;
 	if(const auto* children = GetChildList()) {
-		const sf::Vector2f child_origin = sf::Vector2f(rect.left, rect.top) + GetChildOffset();
+		const sf::Vector2f child_origin = priv::Corner(rect) + GetChildOffset();
 		const sf::FloatRect child_clip = ClipsChildren() ? Intersect(clip, rect) : clip;
 		ForEachChild(children, [&](Widget& child) {
 			if(child.RouteEvent(event, child_origin, child_clip)) {
@@ -449,9 +446,11 @@ void Widget::UpdateHover(bool inside, int x, int y) {
 }
 
 bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken) {
-	if(event.type == sf::Event::MouseMoved) {
-		const int x = event.mouseMove.x;
-		const int y = event.mouseMove.y;
+	const priv::EventKind kind = priv::KindOf(event);
+	const sf::Vector2i mouse = priv::MousePosition(event);
+	const int x = mouse.x;
+	const int y = mouse.y;
+	if(kind == priv::EventKind::MouseMove) {
 		UpdateHover(inside, x, y);
 		HandleMouseMoveEvent(x, y);
 		if(inside) {
@@ -459,17 +458,15 @@ bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_tak
 		}
 		return click_taken;
 	}
-	const int x = event.mouseButton.x;
-	const int y = event.mouseButton.y;
-	const sf::Mouse::Button button = event.mouseButton.button;
+	const sf::Mouse::Button button = priv::MouseButton(event);
 	// A press or release also tells where the pointer is: no prior move needed.
 	UpdateHover(inside, x, y);
-	if(event.type == sf::Event::MouseButtonPressed) {
-		if(inside && button == sf::Mouse::Left) {
+	if(kind == priv::EventKind::MousePress) {
+		if(inside && button == sf::Mouse::Button::Left) {
 			m_left_down = true;
 			Emit(OnMouseLeftPress);
 		}
-		else if(inside && button == sf::Mouse::Right) {
+		else if(inside && button == sf::Mouse::Button::Right) {
 			m_right_down = true;
 			Emit(OnMouseRightPress);
 		}
@@ -477,14 +474,14 @@ bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_tak
 		return click_taken;
 	}
 	bool was_down = false;
-	if(button == sf::Mouse::Left) {
+	if(button == sf::Mouse::Button::Left) {
 		was_down = m_left_down;
 		m_left_down = false;
 		if(inside) {
 			Emit(OnMouseLeftRelease);
 		}
 	}
-	else if(button == sf::Mouse::Right) {
+	else if(button == sf::Mouse::Button::Right) {
 		was_down = m_right_down;
 		m_right_down = false;
 		if(inside) {
@@ -493,7 +490,7 @@ bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_tak
 	}
 	HandleMouseButtonEvent(button, false, x, y);
 	if(was_down && inside && !click_taken) {
-		Emit(button == sf::Mouse::Left ? OnLeftClick : OnRightClick);
+		Emit(button == sf::Mouse::Button::Left ? OnLeftClick : OnRightClick);
 		if(TakesClickAlone()) {
 			return true;
 		}
@@ -514,13 +511,14 @@ void Widget::RouteKeyEvent(const sf::Event& event) {
 		return;
 	}
 	HandleKeyEvent(event);
-	if(event.type == sf::Event::KeyPressed) {
+	const priv::EventKind kind = priv::KindOf(event);
+	if(kind == priv::EventKind::KeyPress) {
 		Emit(OnKeyPress);
 	}
-	else if(event.type == sf::Event::KeyReleased) {
+	else if(kind == priv::EventKind::KeyRelease) {
 		Emit(OnKeyRelease);
 	}
-	else if(event.type == sf::Event::TextEntered) {
+	else if(kind == priv::EventKind::Text) {
 		Emit(OnText);
 	}
 }
@@ -559,7 +557,7 @@ void Widget::LayoutRoot() const {
 	// second pass can be needed; more would mean a cycle, which is cut.
 	for(int pass = 0; pass < 4 && (m_requisition_dirty || m_layout_dirty); ++pass) {
 		const sf::Vector2f size = GetRootSize(GetRequisition());
-		Allocate(sf::FloatRect(m_allocation.left, m_allocation.top, size.x, size.y));
+		Allocate(sf::FloatRect(priv::Corner(m_allocation), size));
 	}
 	m_requisition_dirty = false;
 	m_layout_dirty = false;

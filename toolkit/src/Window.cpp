@@ -1,6 +1,7 @@
 #include <SFGUI/Window.hpp>
 
 #include "priv/Geometry.hpp"
+#include "priv/SfmlCompat.hpp"
 #include "priv/Style.hpp"
 #include "priv/Text.hpp"
 
@@ -63,23 +64,22 @@ sf::FloatRect Window::GetClientRect() const {
 	const priv::Style& style = GetLook();
 	const float frame = style.border_width + style.gap;
 	const float title = GetTitleBarHeight();
-	const sf::FloatRect& allocation = CurrentAllocation();
-	return sf::FloatRect(frame, title + frame, std::max(0.f, allocation.width - 2.f * frame),
-						 std::max(0.f, allocation.height - 2.f * frame - title));
+	const sf::Vector2f size = priv::Size(CurrentAllocation());
+	return sf::FloatRect({frame, title + frame},
+						 {std::max(0.f, size.x - 2.f * frame), std::max(0.f, size.y - 2.f * frame - title)});
 }
 
 sf::FloatRect Window::GetCloseButtonRect() const {
 	const float title = GetTitleBarHeight();
 	const priv::Style& style = GetLook();
 	const float size = std::max(0.f, title - 2.f * style.title_padding);
-	const sf::FloatRect& allocation = CurrentAllocation();
-	return sf::FloatRect(allocation.width - style.title_padding - size, style.title_padding, size, size);
+	const float width = priv::Size(CurrentAllocation()).x;
+	return sf::FloatRect({width - style.title_padding - size, style.title_padding}, {size, size});
 }
 
 sf::FloatRect Window::GetResizeHandleRect() const {
-	const sf::FloatRect& allocation = CurrentAllocation();
-	return sf::FloatRect(allocation.width - g_handle_size, allocation.height - g_handle_size, g_handle_size,
-						 g_handle_size);
+	const sf::Vector2f handle(g_handle_size, g_handle_size);
+	return sf::FloatRect(priv::Size(CurrentAllocation()) - handle, handle);
 }
 
 sf::Vector2f Window::CalculateRequisition() const {
@@ -95,8 +95,8 @@ sf::Vector2f Window::CalculateRequisition() const {
 
 sf::Vector2f Window::GetRootSize(const sf::Vector2f& requisition) const {
 	// Grows with its content, never shrinks by itself.
-	const sf::FloatRect& allocation = CurrentAllocation();
-	return sf::Vector2f(std::max(allocation.width, requisition.x), std::max(allocation.height, requisition.y));
+	const sf::Vector2f size = priv::Size(CurrentAllocation());
+	return sf::Vector2f(std::max(size.x, requisition.x), std::max(size.y, requisition.y));
 }
 
 void Window::AllocateChildren() const {
@@ -108,11 +108,11 @@ void Window::AllocateChildren() const {
 
 void Window::BuildGeometry(priv::Geometry& geometry) const {
 	const priv::Style& style = GetLook();
-	const sf::FloatRect& allocation = CurrentAllocation();
-	const sf::FloatRect whole(0.f, 0.f, allocation.width, allocation.height);
+	const sf::FloatRect whole(sf::Vector2f(), priv::Size(CurrentAllocation()));
+	const sf::Vector2f size = priv::Size(whole);
 	const int shift = static_cast<int>(style.border_color_shift);
 	if(HasStyle(SHADOW)) {
-		geometry.AddRect(sf::FloatRect(3.f, 3.f, whole.width, whole.height), sf::Color(0, 0, 0, 100));
+		geometry.AddRect(sf::FloatRect({3.f, 3.f}, size), sf::Color(0, 0, 0, 100));
 	}
 	if(HasStyle(BACKGROUND)) {
 		geometry.AddRect(whole, style.background_color);
@@ -121,7 +121,7 @@ void Window::BuildGeometry(priv::Geometry& geometry) const {
 	}
 	if(HasStyle(TITLEBAR)) {
 		const float title = GetTitleBarHeight();
-		geometry.AddRect(sf::FloatRect(0.f, 0.f, whole.width, title), style.title_background_color);
+		geometry.AddRect(sf::FloatRect({0.f, 0.f}, {size.x, title}), style.title_background_color);
 		if(style.font && !m_title.isEmpty()) {
 			priv::TextLayout layout;
 			priv::LayoutText(layout, m_title, style.font, style.character_size, style.line_height, -1.f);
@@ -138,18 +138,20 @@ void Window::BuildGeometry(priv::Geometry& geometry) const {
 	}
 	if(HasStyle(RESIZE)) {
 		const sf::FloatRect handle = GetResizeHandleRect();
+		const sf::Vector2f corner = priv::Corner(handle);
+		const sf::Vector2f extent = priv::Size(handle);
 		const sf::Color color = priv::ShiftColor(style.border_color, shift);
 		for(int step = 0; step < 3; ++step) {
 			const float inset = 3.f * static_cast<float>(step);
-			geometry.AddRect(sf::FloatRect(handle.left + inset, handle.top + handle.height - 2.f - inset,
-										   handle.width - inset - 1.f, 1.f),
-							 color);
+			geometry.AddRect(
+				sf::FloatRect({corner.x + inset, corner.y + extent.y - 2.f - inset}, {extent.x - inset - 1.f, 1.f}),
+				color);
 		}
 	}
 }
 
 void Window::HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x, int y) {
-	if(button != sf::Mouse::Left) {
+	if(button != sf::Mouse::Button::Left) {
 		return;
 	}
 	const sf::Vector2f origin = GetAbsolutePosition();
@@ -159,9 +161,8 @@ void Window::HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x,
 			return;
 		}
 		if(HasStyle(RESIZE) && GetResizeHandleRect().contains(local)) {
-			const sf::FloatRect& allocation = CurrentAllocation();
 			m_resizing = true;
-			m_resize_offset = sf::Vector2f(allocation.width - local.x, allocation.height - local.y);
+			m_resize_offset = priv::Size(CurrentAllocation()) - local;
 		}
 		else if(HasStyle(TITLEBAR) && local.y < GetTitleBarHeight()) {
 			if(HasStyle(CLOSE) && GetCloseButtonRect().contains(local)) {
@@ -191,14 +192,14 @@ void Window::HandleMouseMoveEvent(int x, int y) {
 	const sf::FloatRect& allocation = CurrentAllocation();
 	if(m_dragging) {
 		// No clamping: the game keeps its windows on screen itself.
-		const sf::Vector2f parent_origin = origin - sf::Vector2f(allocation.left, allocation.top);
+		const sf::Vector2f parent_origin = origin - priv::Corner(allocation);
 		SetPosition(cursor - m_drag_offset - parent_origin);
 		return;
 	}
 	const sf::Vector2f& requisition = GetRequisition();
 	const sf::Vector2f wanted = cursor - origin + m_resize_offset;
-	SetAllocation(sf::FloatRect(allocation.left, allocation.top, std::max(requisition.x, wanted.x),
-								std::max(requisition.y, wanted.y)));
+	SetAllocation(sf::FloatRect(priv::Corner(allocation),
+								{std::max(requisition.x, wanted.x), std::max(requisition.y, wanted.y)}));
 }
 
 }

@@ -8,6 +8,7 @@
 #include "Render.h"
 #include "RogueWindow.h"
 #include "SeededWorld.h"
+#include "SfmlCompat.h"
 #include "Stat.h"
 #include "World.h"
 #include "WorldWindow.h"
@@ -18,8 +19,7 @@ StartedGame StartGame(unsigned seed)
     // The world and its sides first: the renderer draws no random number, so
     // the game's draws come in start-up's order all the same.
     game.world = NewSeededWorld(seed);
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    glob->resolution = sf::Vector2i(static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+    glob->resolution = sf::Vector2i(compat::DesktopSize());
     game.render = new Render();
     game.render->Init();
     game.hub = glob->event;

@@ -2,9 +2,9 @@
 
 #include <SFGUI/Widget.hpp>
 
-#include <SFML/Config.hpp>
 #include <SFML/Graphics/Rect.hpp>
 
+#include <cstdint>
 #include <vector>
 
 namespace sfg {
@@ -34,10 +34,10 @@ public:
 protected:
 	// How a child is placed; each container uses the fields it needs.
 	struct PackInfo {
-		sf::Vector2f position;     // Fixed
-		sf::Rect<sf::Uint32> cell; // Table: column, row, spans
-		sf::Vector2f padding;      // Table
-		int x_options = 3;         // Table: EXPAND | FILL
+		sf::Vector2f position;        // Fixed
+		sf::Rect<std::uint32_t> cell; // Table: column, row, spans
+		sf::Vector2f padding;         // Table
+		int x_options = 3;            // Table: EXPAND | FILL
 		int y_options = 3;
 		bool expand = true; // Box
 		bool fill = true;   // Box

@@ -2,9 +2,9 @@
 
 #include <SFGUI/Container.hpp>
 
-#include <SFML/Config.hpp>
 #include <SFML/Graphics/Rect.hpp>
 
+#include <cstdint>
 #include <vector>
 
 namespace sfg {
@@ -27,7 +27,7 @@ public:
 
 	// rect = (column, row, column span, row span); spans of 0 count as 1.
 	// padding: pixels on each side of the child within its cell.
-	void Attach(Widget::Ptr widget, const sf::Rect<sf::Uint32>& rect, int x_options = EXPAND | FILL,
+	void Attach(Widget::Ptr widget, const sf::Rect<std::uint32_t>& rect, int x_options = EXPAND | FILL,
 				int y_options = EXPAND | FILL, const sf::Vector2f& padding = sf::Vector2f(0.f, 0.f));
 
 	// Gap between every pair of neighbouring columns / rows (default 0).

@@ -3,11 +3,13 @@
 #include <SFGUI/Widget.hpp>
 
 #include "priv/Geometry.hpp"
+#include "priv/SfmlCompat.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/View.hpp>
 
 #include <algorithm>
+#include <optional>
 
 namespace sfg {
 namespace priv {
@@ -74,11 +76,15 @@ void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& 
 	}
 	std::size_t child_region = region;
 	if(widget.ClipsChildren()) {
-		const sf::FloatRect own(offset.x, offset.y, widget.m_allocation.width, widget.m_allocation.height);
+		const sf::FloatRect own(offset, Size(widget.m_allocation));
 		sf::FloatRect clip = own;
 		const Region& parent = batches.regions[region];
-		if(parent.clipped && !parent.clip.intersects(own, clip)) {
-			return; // entirely clipped away
+		if(parent.clipped) {
+			const std::optional<sf::FloatRect> overlap = Intersection(parent.clip, own);
+			if(!overlap) {
+				return; // entirely clipped away
+			}
+			clip = *overlap;
 		}
 		batches.regions.emplace_back();
 		child_region = batches.regions.size() - 1;
@@ -88,8 +94,7 @@ void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& 
 	const sf::Vector2f base = offset + widget.GetChildOffset();
 	for(const auto& child : *children) {
 		if(child) {
-			Collect(*child, base + sf::Vector2f(child->m_allocation.left, child->m_allocation.top), batches,
-					child_region);
+			Collect(*child, base + Corner(child->m_allocation), batches, child_region);
 		}
 	}
 }
@@ -132,9 +137,10 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 	if(target.getSize().x == 0 || target.getSize().y == 0) {
 		return 0;
 	}
-	const sf::Vector2f position(root.m_allocation.left, root.m_allocation.top);
-	const sf::Vector2f target_size(static_cast<float>(target.getSize().x), static_cast<float>(target.getSize().y));
-	const sf::View pixel_view(sf::FloatRect(0.f, 0.f, target_size.x, target_size.y));
+	const sf::Vector2f position = Corner(root.m_allocation);
+	const sf::Vector2f target_size(target.getSize());
+	const sf::FloatRect whole_target(sf::Vector2f(), target_size);
+	const sf::View pixel_view(whole_target);
 	sf::RenderStates states;
 	states.transform.translate(position);
 	unsigned int calls = 0;
@@ -144,18 +150,18 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 			continue;
 		}
 		if(region.clipped) {
-			sf::FloatRect clip(region.clip.left + position.x, region.clip.top + position.y, region.clip.width,
-							   region.clip.height);
-			sf::FloatRect visible;
-			if(!clip.intersects(sf::FloatRect(0.f, 0.f, target_size.x, target_size.y), visible) ||
-			   visible.width < 1.f || visible.height < 1.f) {
+			const sf::FloatRect clip(Corner(region.clip) + position, Size(region.clip));
+			const std::optional<sf::FloatRect> visible = Intersection(clip, whole_target);
+			if(!visible || Size(*visible).x < 1.f || Size(*visible).y < 1.f) {
 				continue;
 			}
 			// Clip through the viewport: the view shows exactly the visible
 			// rectangle, mapped one to one onto the same pixels.
-			sf::View view(visible);
-			view.setViewport(sf::FloatRect(visible.left / target_size.x, visible.top / target_size.y,
-										   visible.width / target_size.x, visible.height / target_size.y));
+			const sf::Vector2f corner = Corner(*visible);
+			const sf::Vector2f size = Size(*visible);
+			sf::View view(*visible);
+			view.setViewport(sf::FloatRect({corner.x / target_size.x, corner.y / target_size.y},
+										   {size.x / target_size.x, size.y / target_size.y}));
 			target.setView(view);
 			custom_view = true;
 		}
@@ -165,14 +171,14 @@ unsigned int Batcher::Draw(const Widget& root, sf::RenderTarget& target) {
 		}
 		states.texture = nullptr;
 		if(!region.quads.empty()) {
-			target.draw(region.quads.data(), region.quads.size(), sf::Triangles, states);
+			target.draw(region.quads.data(), region.quads.size(), sf::PrimitiveType::Triangles, states);
 			++calls;
 		}
 		for(const TexturedLayer& layer : g_textured_layers) {
 			for(const auto& batch : region.*layer.batches) {
 				if(!batch.second.empty()) {
 					states.texture = batch.first;
-					target.draw(batch.second.data(), batch.second.size(), sf::Triangles, states);
+					target.draw(batch.second.data(), batch.second.size(), sf::PrimitiveType::Triangles, states);
 					++calls;
 				}
 			}

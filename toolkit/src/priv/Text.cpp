@@ -1,6 +1,7 @@
 #include "priv/Text.hpp"
 
 #include "priv/Geometry.hpp"
+#include "priv/SfmlCompat.hpp"
 
 #include <cmath>
 #include <map>
@@ -17,7 +18,7 @@ GlyphTable::GlyphTable(const sf::Font* font, unsigned int size) :
 	}
 }
 
-GlyphMetrics GlyphTable::Fetch(sf::Uint32 code_point) const {
+GlyphMetrics GlyphTable::Fetch(char32_t code_point) const {
 	GlyphMetrics metrics;
 	if(!m_font) {
 		return metrics;
@@ -29,7 +30,7 @@ GlyphMetrics GlyphTable::Fetch(sf::Uint32 code_point) const {
 	return metrics;
 }
 
-const GlyphMetrics& GlyphTable::Get(sf::Uint32 code_point) {
+const GlyphMetrics& GlyphTable::Get(char32_t code_point) {
 	if(code_point < 128) {
 		if(!m_ascii_loaded[code_point]) {
 			m_ascii[code_point] = Fetch(code_point);
@@ -71,7 +72,7 @@ void ExpandTabs(const sf::String& text, std::u32string& out) {
 	out.reserve(text.getSize());
 	std::size_t column = 0;
 	for(auto it = text.begin(); it != text.end(); ++it) {
-		const sf::Uint32 c = *it;
+		const char32_t c = *it;
 		if(c == U'\t') {
 			do {
 				out.push_back(U' ');
@@ -82,7 +83,7 @@ void ExpandTabs(const sf::String& text, std::u32string& out) {
 			continue;
 		}
 		else {
-			out.push_back(static_cast<char32_t>(c));
+			out.push_back(c);
 			column = (c == U'\n') ? 0 : column + 1;
 		}
 	}
@@ -226,9 +227,8 @@ void AppendText(std::vector<sf::Vertex>& out, const TextLayout& layout, sf::Vect
 		for(std::size_t i = line.begin; i < line.end; ++i) {
 			const char32_t c = layout.text[i];
 			const GlyphMetrics& glyph = glyphs.Get(c);
-			if(c != U' ' && glyph.texture_rect.width > 0.f) {
-				const sf::FloatRect quad(pen + glyph.bounds.left, baseline + glyph.bounds.top, glyph.bounds.width,
-										 glyph.bounds.height);
+			if(c != U' ' && Size(glyph.texture_rect).x > 0.f) {
+				const sf::FloatRect quad(sf::Vector2f(pen, baseline) + Corner(glyph.bounds), Size(glyph.bounds));
 				AppendQuad(out, quad, color, glyph.texture_rect);
 			}
 			pen += glyph.advance;

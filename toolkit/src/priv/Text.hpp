@@ -6,6 +6,7 @@
 #include <SFML/System/String.hpp>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sfg {
@@ -24,20 +25,20 @@ struct GlyphMetrics {
 class GlyphTable {
 public:
 	GlyphTable(const sf::Font* font, unsigned int size);
-	const GlyphMetrics& Get(sf::Uint32 code_point);
+	const GlyphMetrics& Get(char32_t code_point);
 	const sf::Texture* GetTexture() const;
 
 	// The shared table of a font at a size.
 	static GlyphTable& For(const sf::Font* font, unsigned int size);
 
 private:
-	GlyphMetrics Fetch(sf::Uint32 code_point) const;
+	GlyphMetrics Fetch(char32_t code_point) const;
 
 	const sf::Font* m_font;
 	unsigned int m_size;
 	GlyphMetrics m_ascii[128];
 	bool m_ascii_loaded[128];
-	std::vector<std::pair<sf::Uint32, GlyphMetrics>> m_other;
+	std::vector<std::pair<char32_t, GlyphMetrics>> m_other;
 };
 
 struct TextLine {

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 
@@ -92,14 +93,14 @@ bool ParseColor(const std::string& text, sf::Color& out) {
 	if((text.size() != 7 && text.size() != 9) || text[0] != '#') {
 		return false;
 	}
-	sf::Uint8 channels[4] = {0, 0, 0, 255};
+	std::uint8_t channels[4] = {0, 0, 0, 255};
 	for(std::size_t i = 1, channel = 0; i < text.size(); i += 2, ++channel) {
 		const int high = HexDigit(text[i]);
 		const int low = HexDigit(text[i + 1]);
 		if(high < 0 || low < 0) {
 			return false;
 		}
-		channels[channel] = static_cast<sf::Uint8>(high * 16 + low);
+		channels[channel] = static_cast<std::uint8_t>(high * 16 + low);
 	}
 	out = sf::Color(channels[0], channels[1], channels[2], channels[3]);
 	return true;
