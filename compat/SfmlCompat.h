@@ -183,15 +183,16 @@ inline void SetAntialiasingLevel(sf::ContextSettings& settings, unsigned int lev
 #endif
 }
 
-// Opens (or reopens) `window` as a window of `size` pixels, 32 bits per
-// pixel, of the given style (sf::Style::...).
-inline void OpenWindow(sf::RenderWindow& window, sf::Vector2u size, const sf::String& title,
-                       std::uint32_t style, const sf::ContextSettings& settings = sf::ContextSettings())
+// Opens (or reopens) `window` as a window of `size` pixels and
+// `bitsPerPixel`, of the given style (sf::Style::...).
+inline void OpenWindow(sf::RenderWindow& window, sf::Vector2u size, unsigned int bitsPerPixel,
+                       const sf::String& title, std::uint32_t style,
+                       const sf::ContextSettings& settings = sf::ContextSettings())
 {
 #if SFML_VERSION_MAJOR >= 3
-    window.create(sf::VideoMode(size, 32), title, style, sf::State::Windowed, settings);
+    window.create(sf::VideoMode(size, bitsPerPixel), title, style, sf::State::Windowed, settings);
 #else
-    window.create(sf::VideoMode(size.x, size.y, 32), title, style, settings);
+    window.create(sf::VideoMode(size.x, size.y, bitsPerPixel), title, style, settings);
 #endif
 }
 

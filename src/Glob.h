@@ -3,6 +3,7 @@
 #include <SFML/System/Err.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 
@@ -29,6 +30,12 @@ extern Glob* glob;
 // link to one. Anything else counts as missing: SFML probes a directory
 // for ever, and opening a FIFO or reading a device may never end.
 bool IsDataFile(const std::string& path);
+
+// Reads the whole data file at `path` into `text`. False, with `text`
+// untouched, when it is not a data file, cannot be read, or holds more than
+// `maxBytes`: a file far bigger than the game's own counts as damaged, and
+// is never read into memory.
+bool ReadDataFile(const std::string& path, std::uintmax_t maxBytes, std::string& text);
 
 // Loads an optional data file with `load(path)` while SFML's error stream is
 // silent, so that a damaged file is skipped without a word like a missing

@@ -17,7 +17,12 @@ bool Render::Init()
     settings.majorVersion = 2;
     settings.minorVersion = 0;
 
-    compat::OpenWindow(m_RenderWindow, sf::Vector2u(glob->resolution), "Vondrellex", sf::Style::None,
+    // 32 bits per pixel, which a screen of fewer (16-bit screens are still
+    // the default of some VNC servers) refuses outright: ask that one for
+    // its own depth.
+    const unsigned int screenDepth = sf::VideoMode::getDesktopMode().bitsPerPixel;
+    const unsigned int depth = screenDepth < 24 ? screenDepth : 32;
+    compat::OpenWindow(m_RenderWindow, sf::Vector2u(glob->resolution), depth, "Vondrellex", sf::Style::None,
                        settings);
     // SFML 2.5.1 centres a new window using the screen width for both axes,
     // which pushes a desktop-sized window partly off screen.

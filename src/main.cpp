@@ -16,12 +16,27 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Clock.hpp>
 
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
 
+// Last: Xlib's macros (None, Bool, Status...) reach nothing after it.
+#include <X11/Xlib.h>
+
 namespace
 {
+// Whether an X server answers: SFML aborts the process without one.
+bool DisplayOpens()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    XCloseDisplay(display);
+    return true;
+}
+
 // Keeps a window dragged past the left or top edge reachable.
 void ClampToScreen(const sfg::Window::Ptr& window)
 {
@@ -33,6 +48,17 @@ void ClampToScreen(const sfg::Window::Ptr& window)
 
 int main()
 {
+    if (!DisplayOpens())
+    {
+        std::fputs(
+            "vondrellex: the game needs a graphical display, and none answers here (is DISPLAY set?)\n",
+            stderr);
+        return 1;
+    }
+    // A spawn's line is written whether anyone reads it or not: when nobody
+    // does, the write fails quietly instead of ending the game.
+    std::signal(SIGPIPE, SIG_IGN);
+
     srand(static_cast<unsigned>(time(nullptr)));
 
     // The first audio object opens the output device; a machine where none

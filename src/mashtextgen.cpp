@@ -2,8 +2,16 @@
 
 #include "Glob.h"
 
+#include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <string>
+
+namespace
+{
+// Two hundred times the largest of the game's sources: a bigger file is no
+// source of ours and counts as damaged.
+const std::uintmax_t MAX_SOURCE_BYTES = 4u << 20;
+}
 
 MashTextGen::MashTextGen()
 {
@@ -53,22 +61,16 @@ MashTextGen::MashTextGen()
 void MashTextGen::LoadMoreData()
 {
     const std::string& path = files[rand() % files.size()];
-    // Not a regular file (a directory, a FIFO that would wait for a writer):
-    // as good as missing.
-    if (!IsDataFile(path))
+    // A file that is missing, damaged or not a regular file (a directory, a
+    // FIFO that would wait for a writer) adds nothing.
+    std::string text;
+    if (!ReadDataFile(path, MAX_SOURCE_BYTES, text))
         return;
-    std::ifstream file(path);
-    if (!file.is_open())
-        return;
-    // The state is tested before each read, so the read that meets the end
-    // of the file still adds its (empty) line.
-    std::string line;
-    while (file.good())
-    {
-        std::getline(file, line);
-        alldata += line;
-        alldata += "\n";
-    }
+    // The text as reading it line by line gives it, each line with its
+    // break: one break more than the file holds, as the read that meets the
+    // end of the file adds its last (empty or unfinished) line too.
+    alldata += text;
+    alldata += "\n";
 }
 
 std::string MashTextGen::Get(int amount)

@@ -13,7 +13,7 @@ public:
     MashTextGen();
 
     // Appends one randomly chosen file, line by line; a file that cannot be
-    // opened adds nothing.
+    // read, or is far bigger than any of the game's sources, adds nothing.
     void LoadMoreData();
     // The next `amount` characters (none for amount <= 0). Shorter only when
     // none of the files yields any text, so that it never waits forever.

@@ -72,7 +72,7 @@ Scene& TheScene() {
 	}
 	scene = new Scene();
 	Scene& s = *scene;
-	compat::OpenWindow(s.window, {g_width, g_height}, "bench_frame", sf::Style::None);
+	compat::OpenWindow(s.window, {g_width, g_height}, 32, "bench_frame", sf::Style::None);
 	s.window.setPosition(sf::Vector2i(0, 0));
 	sfg::Context::Get().GetEngine().LoadThemeFromString(
 		"Label.zero { Color: #303030ff; } Label.three { Color: #505050ff; } Label.seven { Color: #808080ff; }"

@@ -1,15 +1,17 @@
 # What every end-to-end script needs: its own X server, the game started and
 # ended with its output kept, keys and clicks, screenshots and checks on them.
-#   . lib.sh WIDTHxHEIGHT SCREENSHOT_DIR "$@"
+#   . lib.sh WIDTHxHEIGHT[xDEPTH] SCREENSHOT_DIR "$@"
 # re-runs the calling script with its own arguments under an Xvfb of that
-# size. -noreset: Xvfb would otherwise reset whenever its last client leaves
+# size (24 bits deep unless given). -noreset: Xvfb would otherwise reset whenever its last client leaves
 # (between two xdotool calls before the game connects) and refuse
 # connections while it does.
 set -euo pipefail
 if [ -z "${VONDRELLEX_E2E_X:-}" ]; then
-  VONDRELLEX_E2E_X=1 exec xvfb-run -a -s "-screen 0 ${1}x24 -noreset" bash "$0" "${@:3}"
+  screen=$1
+  [[ $screen == *x*x* ]] || screen=${screen}x24
+  VONDRELLEX_E2E_X=1 exec xvfb-run -a -s "-screen 0 $screen -noreset" bash "$0" "${@:3}"
 fi
-W=${1%x*} H=${1#*x}
+IFS=x read -r W H _ <<<"$1"
 mkdir -p "$2"
 shots=$(readlink -f "$2")
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)

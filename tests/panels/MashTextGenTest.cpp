@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -105,6 +106,23 @@ TEST_F(MashTextGenTest, GetRunsThroughTheGameSourcesEachPickedByOneDraw)
     for (int amount : {0, -1, -100000})
         EXPECT_EQ(gen.Get(amount), "") << amount;
     EXPECT_EQ(gen.alldata, loaded);
+}
+
+// A file far bigger than any of the game's sources (over 4 MiB) is damaged
+// data: it adds nothing and is never read (a sparse 16 GB one would not fit).
+TEST_F(MashTextGenTest, FilesOverTheBoundAddNothing)
+{
+    const std::vector<std::string> files = MashTextGen().files;
+    const std::uintmax_t bound = std::uintmax_t(4) << 20;
+    for (const std::uintmax_t size : {bound, bound + 1, std::uintmax_t(16) << 30})
+    {
+        for (const std::string& path : files)
+        {
+            std::ofstream{path};
+            fs::resize_file(path, size);
+        }
+        EXPECT_EQ(MashTextGen().alldata.size(), size == bound ? bound + 1 : 0) << size;
+    }
 }
 
 TEST_F(MashTextGenTest, GetGivesUpOnlyWhenNoFileCanBeRead)

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <random>
 
@@ -125,6 +126,11 @@ TEST_F(SfgTheme, FilesLoadOnTopAndUnreadableOnesApplyNothing) {
 	EXPECT_TRUE(desktop.LoadThemeFromFile(path));
 	EXPECT_EQ(Get("Padding", 'b'), "4");
 	EXPECT_EQ(Get("BackgroundColor", 'b'), "#11223344"); // earlier rules stay
+	// Far bigger than any real theme: unreadable, and never read whole.
+	std::ofstream(path) << "Button { Padding: 9; }\n";
+	std::filesystem::resize_file(path, sfg::Engine::MAX_THEME_BYTES + 1);
+	EXPECT_FALSE(desktop.LoadThemeFromFile(path));
+	EXPECT_EQ(Get("Padding", 'b'), "4");
 	std::remove(path.c_str());
 }
 

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace sfg {
 
@@ -19,16 +18,22 @@ bool Engine::LoadThemeFromFile(const std::string& filename) {
 	if(!std::filesystem::is_regular_file(filename, error)) {
 		return false; // missing, a directory, a FIFO, a device, or not even statable
 	}
+	const std::uintmax_t size = std::filesystem::file_size(filename, error);
+	if(error || size > MAX_THEME_BYTES) {
+		return false;
+	}
 	std::ifstream file(filename, std::ios::in | std::ios::binary);
 	if(!file) {
 		return false;
 	}
-	std::ostringstream contents;
-	contents << file.rdbuf();
-	if(file.bad()) {
+	// Read no further than the bound, even from a file that grew meanwhile.
+	std::string contents(static_cast<std::size_t>(size), '\0');
+	file.read(&contents[0], static_cast<std::streamsize>(size));
+	if(file.bad() || file.gcount() != static_cast<std::streamsize>(size) ||
+	   file.peek() != std::ifstream::traits_type::eof()) {
 		return false;
 	}
-	return m_theme->Parse(contents.str());
+	return m_theme->Parse(contents);
 }
 
 bool Engine::LoadThemeFromString(const std::string& data) {

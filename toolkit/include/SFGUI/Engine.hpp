@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,8 +24,12 @@ public:
 	// Reads a CSS-like theme file and adds its rules on top of the current
 	// ones. Returns false when the file cannot be read (nothing applied) or
 	// when some rule or declaration did not parse (those are skipped, the
-	// rest applies). Never throws or prints.
+	// rest applies). Never throws or prints. A file of more than
+	// MAX_THEME_BYTES counts as unreadable.
 	bool LoadThemeFromFile(const std::string& filename);
+	// 32 MiB: thousands of times any real theme, and small enough to read
+	// whole into memory without a second thought.
+	static constexpr std::uintmax_t MAX_THEME_BYTES = 32u << 20;
 	// Same for theme text held in memory.
 	bool LoadThemeFromString(const std::string& data);
 
