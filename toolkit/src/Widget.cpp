@@ -2,6 +2,7 @@
 
 #include <SFGUI/Container.hpp>
 #include <SFGUI/Context.hpp>
+#include <SFGUI/Desktop.hpp>
 
 #include "priv/Dispatch.hpp"
 #include "priv/Geometry.hpp"
@@ -64,9 +65,7 @@ void ForEachChild(const std::vector<Widget::Ptr>* children, Visit visit) {
 
 }
 
-Widget::Widget() :
-	m_geometry(new priv::Geometry()) {
-}
+Widget::Widget() = default;
 
 Widget::~Widget() = default;
 
@@ -83,6 +82,7 @@ void Widget::Show(bool show) {
 		m_parent->MarkRequisitionDirty();
 	}
 	MarkRenderDirty();
+	TellDesktop();
 }
 
 bool Widget::IsLocallyVisible() const {
@@ -172,6 +172,9 @@ void Widget::Allocate(const sf::FloatRect& rect) const {
 		m_layout_dirty = true;
 		HandleSizeChange(old_size);
 	}
+	if(moved || resized) {
+		TellDesktop();
+	}
 	if(m_parent && (moved || resized)) {
 		// A top-level widget's batches are relative to itself: moving it
 		// alone does not need them rebuilt.
@@ -198,6 +201,7 @@ void Widget::SetPosition(const sf::Vector2f& position) {
 	if(m_parent) {
 		MarkRenderDirty();
 	}
+	TellDesktop();
 }
 
 sf::Vector2f Widget::GetAbsolutePosition() const {
@@ -231,7 +235,8 @@ void Widget::SetState(State state) {
 		return;
 	}
 	const State old_state = m_state;
-	const priv::Style before = GetLook();
+	GetLook();
+	const std::shared_ptr<const priv::Style> before = m_style;
 	m_state = state;
 	if(GetChildList()) {
 		InvalidateStyle();
@@ -239,8 +244,8 @@ void Widget::SetState(State state) {
 	else {
 		m_style_dirty = true;
 		const priv::Style& after = GetLook();
-		if(after.font != before.font || after.character_size != before.character_size ||
-		   after.padding != before.padding || after.border_width != before.border_width) {
+		if(after.font != before->font || after.character_size != before->character_size ||
+		   after.padding != before->padding || after.border_width != before->border_width) {
 			MarkRequisitionDirty();
 		}
 	}
@@ -361,10 +366,7 @@ const std::vector<Widget::Ptr>* Widget::GetChildList() const {
 const priv::Style& Widget::GetLook() const {
 	const unsigned int generation = ThemeGeneration();
 	if(!m_style || m_style_dirty || m_style_generation != generation) {
-		if(!m_style) {
-			m_style.reset(new priv::Style());
-		}
-		Context::Get().GetEngine().GetTheme().Resolve(*this, *m_style);
+		m_style = Context::Get().GetEngine().GetTheme().Look(*this);
 		m_style_dirty = false;
 		m_style_generation = generation;
 	}
@@ -528,12 +530,19 @@ void Widget::MarkRequisitionDirty() const {
 	while(true) {
 		widget->m_requisition_dirty = true;
 		widget->m_layout_dirty = true;
+		widget->TellDesktop();
 		if(!widget->m_parent) {
 			break;
 		}
 		widget = widget->m_parent;
 	}
 	widget->m_render_dirty = true;
+}
+
+void Widget::TellDesktop() const {
+	if(m_desktop) {
+		m_desktop->WindowChanged(*this);
+	}
 }
 
 void Widget::MarkRenderDirty() const {

@@ -15,6 +15,7 @@
 namespace sfg {
 
 class Container;
+class Desktop;
 
 namespace priv {
 struct Geometry;
@@ -198,6 +199,9 @@ private:
 	void RouteLeave();
 	void MarkRequisitionDirty() const;
 	void MarkRenderDirty() const;
+	// Tells the desktop this is a window of that its area, visibility or
+	// look may have changed.
+	void TellDesktop() const;
 	void LayoutRoot() const;
 	// SetAllocation's work, also done by the lazy layout of a const getter.
 	void Allocate(const sf::FloatRect& rect) const;
@@ -215,14 +219,20 @@ private:
 	static const sf::FloatRect NoClip;
 
 	Container* m_parent = nullptr;
+	// The desktop this widget is a window of (see TellDesktop), and its
+	// place in that desktop's stack.
+	Desktop* m_desktop = nullptr;
+	std::size_t m_desktop_slot = 0;
 	std::string m_class;
 	std::string m_id;
 	sf::Vector2f m_requested_size;
 	// Requisition and allocation are rebuilt lazily, from const getters too.
 	mutable sf::Vector2f m_requisition;
 	mutable sf::FloatRect m_allocation;
+	// Made when first drawn; dropped while the widget is not drawn.
 	mutable std::unique_ptr<priv::Geometry> m_geometry;
-	mutable std::unique_ptr<priv::Style> m_style;
+	// Shared with the widgets that have the same look (see priv::Theme).
+	mutable std::shared_ptr<const priv::Style> m_style;
 	std::map<Signal::SignalID, Signal> m_signals;
 	std::size_t m_child_index = 0;
 	mutable unsigned int m_style_generation = 0;
