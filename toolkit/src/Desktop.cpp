@@ -12,15 +12,9 @@ namespace sfg {
 
 namespace {
 
-// The screen area a top-level widget paints, its drop shadow included.
-sf::FloatRect PaintedArea(const Widget& widget) {
-	sf::FloatRect area = widget.GetAllocation();
+bool HasShadow(const Widget& widget) {
 	const auto* window = dynamic_cast<const Window*>(&widget);
-	if(window && window->HasStyle(Window::SHADOW)) {
-		area.width += 3.f;
-		area.height += 3.f;
-	}
-	return area;
+	return window && window->HasStyle(Window::SHADOW);
 }
 
 bool Encloses(const sf::FloatRect& outer, const sf::FloatRect& inner) {
@@ -32,6 +26,15 @@ unsigned int ThemeGeneration() {
 	return Context::Get().GetEngine().GetGeneration();
 }
 
+}
+
+sf::FloatRect Desktop::Painted(const Slot& slot) {
+	sf::FloatRect area = slot.bounds;
+	if(slot.shadow) {
+		area.width += 3.f;
+		area.height += 3.f;
+	}
+	return area;
 }
 
 bool Desktop::HidesWhatIsBelow(const Widget& widget) {
@@ -163,7 +166,7 @@ void Desktop::Add(SharedPtr<Widget> widget) {
 	}
 	else {
 		widget->m_desktop = this;
-		widget->m_desktop_slot = m_children.size();
+		widget->m_desktop_slot = static_cast<std::uint32_t>(m_children.size());
 	}
 	m_children.push_back(widget);
 	m_slots.emplace_back();
@@ -269,7 +272,7 @@ void Desktop::Forget(Widget& window) {
 void Desktop::Renumber(std::size_t from) {
 	for(std::size_t i = from; i < m_children.size(); ++i) {
 		if(m_children[i]->m_desktop == this) {
-			m_children[i]->m_desktop_slot = i;
+			m_children[i]->m_desktop_slot = static_cast<std::uint32_t>(i);
 		}
 	}
 }
@@ -313,18 +316,23 @@ void Desktop::RestackAll() {
 		Widget& widget = *m_children[i];
 		Slot& slot = m_slots[i];
 		++m_visits;
+		const bool was_drawn = slot.drawn;
 		slot.drawn = false;
 		slot.covers = false;
 		if(!widget.IsLocallyVisible()) {
+			if(was_drawn) {
+				widget.DropGeometry();
+			}
 			continue;
 		}
 		widget.EnsureLayout();
-		slot.painted = PaintedArea(widget);
 		slot.bounds = widget.m_allocation;
+		slot.shadow = HasShadow(widget);
 		slot.opaque = HidesWhatIsBelow(widget);
+		const sf::FloatRect painted = Painted(slot);
 		bool covered = false;
 		for(std::size_t cover : covers) {
-			if(Encloses(m_slots[cover].bounds, slot.painted)) {
+			if(Encloses(m_slots[cover].bounds, painted)) {
 				m_slots[cover].covers = true;
 				covered = true;
 				break;
@@ -336,6 +344,9 @@ void Desktop::RestackAll() {
 			if(slot.opaque) {
 				covers.push_back(i);
 			}
+		}
+		else if(was_drawn) {
+			widget.DropGeometry();
 		}
 	}
 	std::reverse(m_seen.begin(), m_seen.end());
@@ -356,21 +367,23 @@ void Desktop::Restack(Widget& window) {
 		}
 		if(was_drawn) {
 			m_seen.erase(std::find(m_seen.begin(), m_seen.end(), &window));
+			window.DropGeometry();
 		}
 		slot.drawn = false;
 		return;
 	}
 	window.EnsureLayout();
-	const sf::FloatRect painted = PaintedArea(window);
 	const sf::FloatRect bounds = window.m_allocation;
+	const bool shadow = HasShadow(window);
 	const bool opaque = HidesWhatIsBelow(window);
 	if(was_drawn && slot.covers && !(opaque && Encloses(bounds, slot.bounds))) {
 		m_restack = true;
 		return;
 	}
-	slot.painted = painted;
 	slot.bounds = bounds;
+	slot.shadow = shadow;
 	slot.opaque = opaque;
+	const sf::FloatRect painted = Painted(slot);
 	// Covered from above?
 	std::size_t position = m_seen.size(); // where it goes among the seen
 	for(std::size_t k = m_seen.size(); k-- > 0;) {
@@ -385,6 +398,7 @@ void Desktop::Restack(Widget& window) {
 			above.covers = true;
 			if(was_drawn) {
 				m_seen.erase(std::find(m_seen.begin(), m_seen.end(), &window));
+				window.DropGeometry();
 			}
 			slot.drawn = false;
 			return;
@@ -401,9 +415,10 @@ void Desktop::Restack(Widget& window) {
 	for(std::size_t k = 0; k < m_seen.size() && m_seen[k] != &window;) {
 		Slot& below = m_slots[m_seen[k]->m_desktop_slot];
 		++m_visits;
-		if(Encloses(bounds, below.painted)) {
+		if(Encloses(bounds, Painted(below))) {
 			below.drawn = false;
 			slot.covers = true;
+			m_seen[k]->DropGeometry();
 			m_seen.erase(m_seen.begin() + static_cast<std::ptrdiff_t>(k));
 		}
 		else {

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 namespace sfg {
 
@@ -65,7 +66,29 @@ void ForEachChild(const std::vector<Widget::Ptr>* children, Visit visit) {
 
 }
 
-Widget::Widget() = default;
+namespace {
+
+// One copy of each class and id pair in use; never freed, as they are few.
+const std::pair<std::string, std::string>* Intern(const std::string& cls, const std::string& id) {
+	static auto* names = new std::set<std::pair<std::string, std::string>>();
+	return &*names->emplace(cls, id).first;
+}
+
+}
+
+Widget::Widget() :
+	m_names(Intern(std::string(), std::string())),
+	m_visible(true),
+	m_requisition_dirty(true),
+	m_layout_dirty(true),
+	m_geometry_dirty(true),
+	m_render_dirty(true),
+	m_style_dirty(true),
+	m_in_layout(false),
+	m_mouse_in(false),
+	m_left_down(false),
+	m_right_down(false) {
+}
 
 Widget::~Widget() = default;
 
@@ -99,27 +122,27 @@ bool Widget::IsGloballyVisible() const {
 }
 
 void Widget::SetClass(const std::string& cls) {
-	if(cls == m_class) {
+	if(cls == m_names->first) {
 		return;
 	}
-	m_class = cls;
+	m_names = Intern(cls, m_names->second);
 	InvalidateStyle();
 }
 
 const std::string& Widget::GetClass() const {
-	return m_class;
+	return m_names->first;
 }
 
 void Widget::SetId(const std::string& id) {
-	if(id == m_id) {
+	if(id == m_names->second) {
 		return;
 	}
-	m_id = id;
+	m_names = Intern(m_names->first, id);
 	InvalidateStyle();
 }
 
 const std::string& Widget::GetId() const {
-	return m_id;
+	return m_names->second;
 }
 
 void Widget::SetRequisition(const sf::Vector2f& requisition) {
@@ -272,7 +295,10 @@ SharedPtr<const Container> Widget::GetParent() const {
 }
 
 Signal& Widget::GetSignal(Signal::SignalID id) {
-	return m_signals[id];
+	if(!m_signals) {
+		m_signals.reset(new std::map<Signal::SignalID, Signal>());
+	}
+	return (*m_signals)[id];
 }
 
 void Widget::HandleEvent(const sf::Event& event) {
@@ -400,6 +426,13 @@ void Widget::InvalidateStyle() {
 	m_geometry_dirty = true;
 	ForEachChild(GetChildList(), [](Widget& child) { child.InvalidateStyle(); });
 	MarkRequisitionDirty();
+}
+
+void Widget::DropGeometry() const {
+	m_geometry.reset();
+	m_geometry_dirty = true;
+	m_render_dirty = true;
+	ForEachChild(GetChildList(), [](Widget& child) { child.DropGeometry(); });
 }
 
 void Widget::RefreshThemeRecursive() const {

@@ -79,9 +79,9 @@ private:
 
 	// A window's place in the stack as last worked out.
 	struct Slot {
-		sf::FloatRect painted; // on screen, drop shadow included
-		sf::FloatRect bounds;  // its allocation: what it hides when opaque
-		bool drawn = false;    // shown and not wholly behind an opaque window
+		sf::FloatRect bounds; // its allocation: what it hides when opaque
+		bool shadow = false;  // paints 3 pixels right of and below it too
+		bool drawn = false;   // shown and not wholly behind an opaque window
 		bool opaque = false;
 		bool covers = false; // some window below was found wholly behind it
 		bool queued = false; // in m_changed
@@ -96,6 +96,8 @@ private:
 	void Restack(Widget& window);
 	void Forget(Widget& window);
 	void Renumber(std::size_t from);
+	// What a window paints on screen, its drop shadow included.
+	static sf::FloatRect Painted(const Slot& slot);
 	// Whether a window paints every pixel of its allocation opaquely, so
 	// that nothing wholly behind it needs drawing.
 	static bool HidesWhatIsBelow(const Widget& widget);

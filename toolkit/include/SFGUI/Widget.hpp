@@ -7,6 +7,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -207,6 +208,8 @@ private:
 	void Allocate(const sf::FloatRect& rect) const;
 	void ResetInteraction();
 	const Widget* GetRoot() const;
+	// Frees the drawn look of a whole tree (made again when next drawn).
+	void DropGeometry() const;
 	// Rebuilds the theme-dependent state of a whole tree after a theme change.
 	void RefreshThemeRecursive() const;
 	void RouteKeyEvent(const sf::Event& event);
@@ -222,9 +225,9 @@ private:
 	// The desktop this widget is a window of (see TellDesktop), and its
 	// place in that desktop's stack.
 	Desktop* m_desktop = nullptr;
-	std::size_t m_desktop_slot = 0;
-	std::string m_class;
-	std::string m_id;
+	// Class and id, one copy of each pair in the process: many widgets
+	// share a few names.
+	const std::pair<std::string, std::string>* m_names;
 	sf::Vector2f m_requested_size;
 	// Requisition and allocation are rebuilt lazily, from const getters too.
 	mutable sf::Vector2f m_requisition;
@@ -233,21 +236,24 @@ private:
 	mutable std::unique_ptr<priv::Geometry> m_geometry;
 	// Shared with the widgets that have the same look (see priv::Theme).
 	mutable std::shared_ptr<const priv::Style> m_style;
-	std::map<Signal::SignalID, Signal> m_signals;
-	std::size_t m_child_index = 0;
+	// Made on first use: most widgets never have a handler.
+	std::unique_ptr<std::map<Signal::SignalID, Signal>> m_signals;
+	std::uint32_t m_child_index = 0;
+	std::uint32_t m_desktop_slot = 0;
 	mutable unsigned int m_style_generation = 0;
 	mutable unsigned int m_layout_generation = 0;
 	State m_state = State::NORMAL;
-	bool m_visible = true;
-	mutable bool m_requisition_dirty = true;
-	mutable bool m_layout_dirty = true;
-	mutable bool m_geometry_dirty = true;
-	mutable bool m_render_dirty = true;
-	mutable bool m_style_dirty = true;
-	mutable bool m_in_layout = false;
-	bool m_mouse_in = false;
-	bool m_left_down = false;
-	bool m_right_down = false;
+	// Flags, one bit each (set in the constructor): there are many widgets.
+	bool m_visible : 1;
+	mutable bool m_requisition_dirty : 1;
+	mutable bool m_layout_dirty : 1;
+	mutable bool m_geometry_dirty : 1;
+	mutable bool m_render_dirty : 1;
+	mutable bool m_style_dirty : 1;
+	mutable bool m_in_layout : 1;
+	bool m_mouse_in : 1;
+	bool m_left_down : 1;
+	bool m_right_down : 1;
 };
 
 }
