@@ -592,12 +592,12 @@ bool Theme::MatchesSimple(const Simple& simple, const Widget& widget) {
 		return false;
 	}
 	for(const auto& cls : simple.classes) {
-		if(cls != widget.m_class) {
+		if(cls != widget.GetClass()) {
 			return false;
 		}
 	}
 	for(const auto& id : simple.ids) {
-		if(id != widget.m_id) {
+		if(id != widget.GetId()) {
 			return false;
 		}
 	}
@@ -638,11 +638,11 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 	};
 	add(Key(ANY, std::string()));
 	add(Key(TYPE, widget.GetName()));
-	if(!widget.m_class.empty()) {
-		add(Key(CLASS, widget.m_class));
+	if(!widget.GetClass().empty()) {
+		add(Key(CLASS, widget.GetClass()));
 	}
-	if(!widget.m_id.empty()) {
-		add(Key(ID, widget.m_id));
+	if(!widget.GetId().empty()) {
+		add(Key(ID, widget.GetId()));
 	}
 	// Rule order, so that the later of two equally specific rules wins.
 	std::sort(candidates.begin(), candidates.end(), [](const Entry& a, const Entry& b) {
@@ -682,8 +682,8 @@ std::shared_ptr<const Style> Theme::Look(const Widget& widget) const {
 	m_question.clear();
 	for(const Widget* w = &widget; w; w = w->m_parent) {
 		AppendName(m_question, w->GetName());
-		AppendName(m_question, w->m_class);
-		AppendName(m_question, w->m_id);
+		AppendName(m_question, w->GetClass());
+		AppendName(m_question, w->GetId());
 		m_question += static_cast<char>('0' + static_cast<int>(w->m_state));
 	}
 	auto& look = m_looks[m_question];
