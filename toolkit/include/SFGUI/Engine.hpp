@@ -49,7 +49,7 @@ public:
 	unsigned int GetGeneration() const;
 
 	// What styling has cost so far, for tests and benchmarks: selectors
-	// tried against a widget, and looks resolved afresh (widgets that ask
+	// weighed against a widget, and looks resolved afresh (widgets that ask
 	// the same question share one look).
 	std::size_t GetSelectorTests() const;
 	std::size_t GetResolutions() const;

@@ -648,15 +648,12 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 	std::sort(candidates.begin(), candidates.end(), [](const Entry& a, const Entry& b) {
 		return a.rule != b.rule ? a.rule < b.rule : a.selector < b.selector;
 	});
+	m_selector_tests += candidates.size();
 	out.clear();
 	for(const Entry& entry : candidates) {
 		const Selector& selector = m_rules[entry.rule].selectors[entry.selector];
 		const bool same_rule = !out.empty() && out.back().rule == entry.rule;
-		if(same_rule && selector.specificity <= out.back().specificity) {
-			continue;
-		}
-		++m_selector_tests;
-		if(!Matches(selector, widget)) {
+		if((same_rule && selector.specificity <= out.back().specificity) || !Matches(selector, widget)) {
 			continue;
 		}
 		if(same_rule) {

@@ -71,7 +71,7 @@ public:
 	std::string Lookup(const std::string& property, const Widget& widget) const;
 
 	unsigned int GetGeneration() const;
-	// Selectors tried against a widget so far, and looks resolved afresh.
+	// Selectors weighed against a widget so far, and looks resolved afresh.
 	std::size_t GetSelectorTests() const;
 	std::size_t GetResolutions() const;
 
