@@ -155,8 +155,8 @@ std::string MatchingRules() {
 	std::string rules;
 	for(int i = 0; rules.size() < 10u * 1024u * 1024u; ++i) {
 		rules += selectors[i % 8];
-		rules += " { Padding: " + std::to_string(i % 3) + "; BackgroundColor: #2030" + std::to_string(10 + i % 90) +
-				 "; }\n";
+		rules +=
+			" { Padding: " + std::to_string(i % 3) + "; BackgroundColor: #2030" + std::to_string(10 + i % 90) + "; }\n";
 	}
 	return rules;
 }
@@ -181,8 +181,8 @@ struct Map {
 		window->Add(fixed);
 	}
 	void Rebuild() {
-		static const char* const classes[] = {"zero", "one", "two", "three", "four", "five", "six", "seven",
-											  "eight", "nine", "a",   "b",   "c",     "d",    "e",    "f"};
+		static const char* const classes[] = {"zero",  "one",  "two", "three", "four", "five", "six", "seven",
+											  "eight", "nine", "a",   "b",     "c",    "d",    "e",   "f"};
 		fixed->RemoveAll();
 		labels.clear();
 		for(int i = 0; i < 40; ++i) {
