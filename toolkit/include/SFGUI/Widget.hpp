@@ -222,8 +222,7 @@ private:
 	static const sf::FloatRect NoClip;
 
 	Container* m_parent = nullptr;
-	// The desktop this widget is a window of (see TellDesktop), and its
-	// place in that desktop's stack.
+	// The desktop this widget is a window of (see TellDesktop).
 	Desktop* m_desktop = nullptr;
 	// Class and id, one copy of each pair in the process: many widgets
 	// share a few names.
@@ -239,7 +238,7 @@ private:
 	// Made on first use: most widgets never have a handler.
 	std::unique_ptr<std::map<Signal::SignalID, Signal>> m_signals;
 	std::uint32_t m_child_index = 0;
-	std::uint32_t m_desktop_slot = 0;
+	std::uint32_t m_desktop_slot = 0; // its place in m_desktop's stack
 	mutable unsigned int m_style_generation = 0;
 	mutable unsigned int m_layout_generation = 0;
 	State m_state = State::NORMAL;
