@@ -57,7 +57,7 @@ TEST_F(RenderTest, AKeyAfterTheEndCostsTheSameHoweverManyGameOverWindowsLieBelow
 {
     auto frameWork = [this]() {
         const std::size_t before = render->m_Desktop.GetWindowVisits();
-        Key(sf::Keyboard::A);
+        Key(sf::Keyboard::Key::A);
         Frame();
         return render->m_Desktop.GetWindowVisits() - before;
     };

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -195,10 +196,10 @@ TEST_F(SfgTheme, ManyMatchingRulesResolveOncePerQuestion) {
 	ASSERT_TRUE(engine.LoadThemeFromString(rules + "Label { Padding: 4; } Window.other Button.vbar { Padding: 9; }"));
 	auto grid = sfg::Table::Create();
 	std::vector<sfg::Button::Ptr> cells;
-	for(sf::Uint32 i = 0; i < 200; ++i) {
+	for(std::uint32_t i = 0; i < 200; ++i) {
 		cells.push_back(sfg::Button::Create());
 		cells.back()->SetClass("vbar");
-		grid->Attach(cells.back(), sf::Rect<sf::Uint32>(i % 20, i / 20, 1, 1));
+		grid->Attach(cells.back(), sf::Rect<std::uint32_t>({i % 20, i / 20}, {1, 1}));
 	}
 	auto other = sfg::Window::Create();
 	other->SetClass("other");

@@ -3,6 +3,7 @@
 #include <SFGUI/Window.hpp>
 
 #include "priv/Dispatch.hpp"
+#include "priv/SfmlCompat.hpp"
 #include "priv/Style.hpp"
 
 #include <algorithm>
@@ -18,8 +19,12 @@ bool HasShadow(const Widget& widget) {
 }
 
 bool Encloses(const sf::FloatRect& outer, const sf::FloatRect& inner) {
-	return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
-		   inner.top + inner.height <= outer.top + outer.height;
+	const sf::Vector2f inner_start = priv::Corner(inner);
+	const sf::Vector2f inner_end = inner_start + priv::Size(inner);
+	const sf::Vector2f outer_start = priv::Corner(outer);
+	const sf::Vector2f outer_end = outer_start + priv::Size(outer);
+	return inner_start.x >= outer_start.x && inner_start.y >= outer_start.y && inner_end.x <= outer_end.x &&
+		   inner_end.y <= outer_end.y;
 }
 
 unsigned int ThemeGeneration() {
@@ -29,12 +34,8 @@ unsigned int ThemeGeneration() {
 }
 
 sf::FloatRect Desktop::Painted(const Slot& slot) {
-	sf::FloatRect area = slot.bounds;
-	if(slot.shadow) {
-		area.width += 3.f;
-		area.height += 3.f;
-	}
-	return area;
+	const sf::Vector2f shadow = slot.shadow ? sf::Vector2f(3.f, 3.f) : sf::Vector2f();
+	return sf::FloatRect(priv::Corner(slot.bounds), priv::Size(slot.bounds) + shadow);
 }
 
 bool Desktop::HidesWhatIsBelow(const Widget& widget) {
@@ -63,13 +64,13 @@ void Desktop::Update(float seconds) {
 
 void Desktop::HandleEvent(const sf::Event& event) {
 	priv::Dispatch::Scope scope;
-	switch(event.type) {
-		case sf::Event::MouseMoved:
-		case sf::Event::MouseButtonPressed:
-		case sf::Event::MouseButtonReleased: {
-			const bool moved = event.type == sf::Event::MouseMoved;
-			const float x = static_cast<float>(moved ? event.mouseMove.x : event.mouseButton.x);
-			const float y = static_cast<float>(moved ? event.mouseMove.y : event.mouseButton.y);
+	const priv::EventKind kind = priv::KindOf(event);
+	switch(kind) {
+		case priv::EventKind::MouseMove:
+		case priv::EventKind::MousePress:
+		case priv::EventKind::MouseRelease: {
+			const bool moved = kind == priv::EventKind::MouseMove;
+			const sf::Vector2f mouse(priv::MousePosition(event));
 			// Only seen windows can be the top one or the first under the
 			// cursor: a covered window lies inside one above it. The snapshot
 			// keeps them alive and the walk stable while windows are raised.
@@ -125,7 +126,7 @@ void Desktop::HandleEvent(const sf::Event& event) {
 			}
 			break;
 		}
-		case sf::Event::MouseLeft: {
+		case priv::EventKind::MouseLeft: {
 			std::vector<Widget::Ptr> widgets;
 			for(const auto& weak : m_hovered) {
 				if(const Widget::Ptr widget = weak.lock()) {

@@ -132,7 +132,7 @@ void Window::BuildGeometry(priv::Geometry& geometry) const {
 	}
 	if(HasStyle(TITLEBAR)) {
 		const float title = GetTitleBarHeight();
-		geometry.AddRect(sf::FloatRect(0.f, 0.f, whole.width, title), style.title_background_color);
+		geometry.AddRect(sf::FloatRect({0.f, 0.f}, {size.x, title}), style.title_background_color);
 		if(style.font && !m_title->isEmpty()) {
 			priv::TextLayout layout;
 			priv::LayoutText(layout, *m_title, style.font, style.character_size, style.line_height, -1.f);
@@ -173,7 +173,7 @@ void Window::HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x,
 		}
 		if(HasStyle(RESIZE) && GetResizeHandleRect().contains(local)) {
 			m_resizing = true;
-			m_drag_offset = sf::Vector2f(allocation.width - local.x, allocation.height - local.y);
+			m_drag_offset = priv::Size(CurrentAllocation()) - local;
 		}
 		else if(HasStyle(TITLEBAR) && local.y < GetTitleBarHeight()) {
 			if(HasStyle(CLOSE) && GetCloseButtonRect().contains(local)) {
@@ -209,8 +209,8 @@ void Window::HandleMouseMoveEvent(int x, int y) {
 	}
 	const sf::Vector2f& requisition = GetRequisition();
 	const sf::Vector2f wanted = cursor - origin + m_drag_offset;
-	SetAllocation(sf::FloatRect(allocation.left, allocation.top, std::max(requisition.x, wanted.x),
-								std::max(requisition.y, wanted.y)));
+	SetAllocation(sf::FloatRect(priv::Corner(allocation),
+								{std::max(requisition.x, wanted.x), std::max(requisition.y, wanted.y)}));
 }
 
 }
