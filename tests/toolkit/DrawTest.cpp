@@ -315,7 +315,7 @@ TEST_F(SfgDraw, WindowsWhollyCoveredCostTheFrameNothing) {
 	EXPECT_GT(stack[stack.size() - 2]->work, 0);
 	stack[stack.size() - 2]->SetPosition(sf::Vector2f(200.f, 100.f));
 	stack[stack.size() - 3]->SetId("glass");
-	const sf::Color mixed = Render().getPixel(150, 150);
+	const sf::Color mixed = compat::GetPixel(Render(), 150, 150);
 	EXPECT_TRUE(mixed.r > 0 && mixed.g > 0) << "green over red";
-	EXPECT_EQ(Render().getPixel(250, 150), sf::Color::Red);
+	EXPECT_EQ(compat::GetPixel(Render(), 250, 150), sf::Color::Red);
 }
