@@ -109,14 +109,8 @@ void Desktop::HandleEvent(const sf::Event& event) {
 						left.push_back(widget);
 					}
 				}
-				// In stacking order, bottom first.
-				std::sort(left.begin(), left.end(), [](const Widget::Ptr& a, const Widget::Ptr& b) {
-					return a->m_desktop_slot < b->m_desktop_slot;
-				});
-				for(const auto& widget : left) {
-					widget->RouteLeave();
-				}
 				m_hovered.clear();
+				Leave(left);
 			}
 			for(const auto& widget : routed) {
 				const auto same = [&widget](const WeakPtr<Widget>& weak) { return weak.lock() == widget; };
@@ -134,11 +128,7 @@ void Desktop::HandleEvent(const sf::Event& event) {
 				}
 			}
 			m_hovered.clear();
-			std::sort(widgets.begin(), widgets.end(),
-					  [](const Widget::Ptr& a, const Widget::Ptr& b) { return a->m_desktop_slot < b->m_desktop_slot; });
-			for(const auto& widget : widgets) {
-				widget->RouteLeave();
-			}
+			Leave(widgets);
 			break;
 		}
 		case priv::EventKind::KeyPress:
@@ -151,6 +141,16 @@ void Desktop::HandleEvent(const sf::Event& event) {
 		}
 		default:
 			break;
+	}
+}
+
+// Tells the windows the pointer left them, bottom first, as their stack
+// goes.
+void Desktop::Leave(std::vector<Widget::Ptr>& windows) {
+	std::sort(windows.begin(), windows.end(),
+			  [](const Widget::Ptr& a, const Widget::Ptr& b) { return a->m_desktop_slot < b->m_desktop_slot; });
+	for(const auto& widget : windows) {
+		widget->RouteLeave();
 	}
 }
 

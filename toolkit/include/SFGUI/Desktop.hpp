@@ -95,6 +95,7 @@ private:
 	void RestackAll();
 	void Restack(Widget& window);
 	void Forget(Widget& window);
+	void Leave(std::vector<Widget::Ptr>& windows);
 	void Renumber(std::size_t from);
 	// What a window paints on screen, its drop shadow included.
 	static sf::FloatRect Painted(const Slot& slot);
