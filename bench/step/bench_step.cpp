@@ -9,6 +9,10 @@
 // ping room, so they reveal nothing new and that tenth stays a tenth. Every
 // side's risk is set so low that no lair is ever found: the game does not end
 // halfway through a run and pile up game-over windows.
+//
+// The long game (BM_LongGame*) is the other way round: a game played by
+// typing alone until the human side lost, then 20,000 turns more, one more
+// game-over window each, against a fresh game of the same seed.
 #include "BarButton.h"
 #include "CreateBar.h"
 #include "Eventfulness.h"
@@ -28,9 +32,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <list>
 
 namespace
@@ -94,6 +102,20 @@ void WarmUp()
     game.render->Loop();
 }
 
+// Resident memory of the process, in bytes.
+double ResidentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    double pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+double HeapBytes()
+{
+    return static_cast<double>(mallinfo2().uordblks);
+}
+
 void Report(benchmark::State& state, size_t messagesBefore)
 {
     state.counters["objects"] = static_cast<double>(game.world->m_Objects.size());
@@ -133,10 +155,8 @@ void BM_KeyPressAndFrame(benchmark::State& state)
 // The same step and frame taken apart: each part timed on its own, in the
 // order the hub runs them (the hub's step is private; these are the calls
 // it makes). Counters are milliseconds per turn.
-void BM_StepParts(benchmark::State& state)
+void StepParts(benchmark::State& state)
 {
-    Build(static_cast<int>(state.range(0)));
-    WarmUp();
     const size_t messages = game.notificationBar->buttons.size();
     using Clock = std::chrono::steady_clock;
     double turn = 0, visibles = 0, map = 0, status = 0, console = 0, frame = 0;
@@ -172,6 +192,13 @@ void BM_StepParts(benchmark::State& state)
     Report(state, messages);
 }
 
+void BM_StepParts(benchmark::State& state)
+{
+    Build(static_cast<int>(state.range(0)));
+    WarmUp();
+    StepParts(state);
+}
+
 // A frame with nothing changed since the last one: drawing alone.
 void BM_FrameOnly(benchmark::State& state)
 {
@@ -190,12 +217,112 @@ void BM_FrameAfterTheEnd(benchmark::State& state)
 {
     Build(200);
     WarmUp();
+    const double heap = HeapBytes();
     for (int i = 0; i < state.range(0); ++i)
+    {
         game.hub->ItsGameOver(false);
-    game.render->Loop();
+        game.render->Loop();
+    }
+    state.counters["heap_bytes_per_window"] = (HeapBytes() - heap) / static_cast<double>(state.range(0));
     for (auto _ : state)
         game.render->Loop();
     state.counters["windows"] = static_cast<double>(game.render->m_Desktop.GetWidgets().size());
+}
+
+const unsigned kLongGameSeed = 2026;
+const int kTurnsAfterTheEnd = 20000;
+double g_heapPerTurn = 0;
+double g_residentPerTurn = 0;
+
+// A game as a typing player leaves it: keys only, until the human side has
+// lost, then 20,000 keys more, each adding a game-over window, with a frame
+// now and then. Everything stands as the game made it: the map, both bars
+// and the console. Built once; the heap and resident memory the last 2,000
+// turns took, each with its frame as in the game, are kept per turn.
+void BuildLongGame()
+{
+    static bool built = false;
+    if (built)
+        return;
+    built = true;
+    delete game.render;
+    game = StartGame(kLongGameSeed);
+    game.render->Loop();
+    int frames = 0;
+    auto turn = [&frames]() {
+        game.hub->KeyPressed(kKey);
+        if (++frames % 100 == 0)
+            game.render->Loop();
+    };
+    while (game.world->GetHumanPlayer()->m_Alive && game.world->GetNoOfEnemies() > 0)
+        turn();
+    for (int i = 0; i < kTurnsAfterTheEnd - 2000; ++i)
+        turn();
+    game.render->Loop();
+    const double heap = HeapBytes(), resident = ResidentBytes();
+    for (int i = 0; i < 2000; ++i)
+    {
+        game.hub->KeyPressed(kKey);
+        game.render->Loop();
+    }
+    g_heapPerTurn = (HeapBytes() - heap) / 2000;
+    g_residentPerTurn = (ResidentBytes() - resident) / 2000;
+}
+
+void ReportLongGame(benchmark::State& state)
+{
+    state.counters["windows"] = static_cast<double>(game.render->m_Desktop.GetWidgets().size());
+    state.counters["objects"] = static_cast<double>(game.world->m_Objects.size());
+    state.counters["notifications"] = static_cast<double>(game.notificationBar->buttons.size());
+    state.counters["draw_calls"] = static_cast<double>(game.render->m_GUI.GetLastDrawCallCount());
+    state.counters["heap_bytes_per_turn"] = g_heapPerTurn;
+    state.counters["rss_bytes_per_turn"] = g_residentPerTurn;
+}
+
+// The key press and its frame in a fresh game of the same seed, as the
+// long game's yardstick: the goal is the long game within 1.5 times this.
+void BM_FreshGameKeyPressAndFrame(benchmark::State& state)
+{
+    delete game.render;
+    game = StartGame(kLongGameSeed);
+    game.render->Loop();
+    for (auto _ : state)
+    {
+        game.hub->KeyPressed(kKey);
+        game.render->Loop();
+    }
+    state.counters["windows"] = static_cast<double>(game.render->m_Desktop.GetWidgets().size());
+    state.counters["notifications"] = static_cast<double>(game.notificationBar->buttons.size());
+    state.counters["draw_calls"] = static_cast<double>(game.render->m_GUI.GetLastDrawCallCount());
+}
+
+// The same in the long game: each key adds one more game-over window.
+void BM_LongGameKeyPressAndFrame(benchmark::State& state)
+{
+    BuildLongGame();
+    for (auto _ : state)
+    {
+        game.hub->KeyPressed(kKey);
+        game.render->Loop();
+    }
+    ReportLongGame(state);
+}
+
+// The parts of the step and the frame in the long game (see BM_StepParts).
+void BM_LongGameStepParts(benchmark::State& state)
+{
+    BuildLongGame();
+    StepParts(state);
+    ReportLongGame(state);
+}
+
+// A frame with nothing changed, in the long game.
+void BM_LongGameFrameOnly(benchmark::State& state)
+{
+    BuildLongGame();
+    for (auto _ : state)
+        game.render->Loop();
+    ReportLongGame(state);
 }
 
 // Computer sides keep spawning, so iteration counts are fixed to keep each
@@ -219,6 +346,10 @@ BENCHMARK(BM_FrameOnly)->Apply(Sizes)->Arg(200)->Iterations(200);
 BENCHMARK(BM_FrameOnly)->Apply(Sizes)->Arg(1000)->Iterations(100);
 BENCHMARK(BM_FrameOnly)->Apply(Sizes)->Arg(5000)->Iterations(50);
 BENCHMARK(BM_FrameAfterTheEnd)->Apply(Sizes)->Arg(10)->Arg(100)->Arg(1000)->Iterations(10);
+BENCHMARK(BM_FreshGameKeyPressAndFrame)->Apply(Sizes)->Iterations(300);
+BENCHMARK(BM_LongGameKeyPressAndFrame)->Apply(Sizes)->Iterations(300);
+BENCHMARK(BM_LongGameStepParts)->Apply(Sizes)->Iterations(300);
+BENCHMARK(BM_LongGameFrameOnly)->Apply(Sizes)->Iterations(300);
 
 int main(int argc, char** argv)
 {

@@ -4,6 +4,15 @@
 // Rules that cannot match a widget should cost it nothing: the goal is
 // ratio_to_shipped <= 2.
 //
+// Then two themes of about 10 MB whose rules do match, styled the way the
+// widgets style themselves (one look per distinct question, see
+// priv::Theme::Look): 160,000 rules that all match the designer's cells, and
+// the shipped theme behind one rule of a group of 1,700,000 `Label`
+// selectors. first_ms is the first styling after the theme loaded (goal:
+// under 1 s); ratio_to_shipped compares what styling costs a key from then
+// on, a designer made anew or the map's labels made anew each turn, with
+// the same against the shipped theme (goal: at most 3).
+//
 // Needs no display (styling loads the font but draws nothing). Run it from
 // the top of the source tree, where it finds Themes/Vondrellex.theme.
 
@@ -131,6 +140,132 @@ void BM_StyleDesignerCells(benchmark::State& state) {
 	state.counters["ratio_to_shipped"] = large_time / shipped_time;
 }
 BENCHMARK(BM_StyleDesignerCells)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// About 10 MB of rules of every form that matches a designer cell: by type,
+// class and state, under each of its ancestors, by child and descendant.
+std::string MatchingRules() {
+	const char* const selectors[] = {"Button",
+									 "Button.available",
+									 "Button:Normal",
+									 "Table > Button",
+									 "Window.rogue Button.available",
+									 "Box Table Button",
+									 "Window Box > Box > Table > Button.available:Normal",
+									 "* Button"};
+	std::string rules;
+	for(int i = 0; rules.size() < 10u * 1024u * 1024u; ++i) {
+		rules += selectors[i % 8];
+		rules +=
+			" { Padding: " + std::to_string(i % 3) + "; BackgroundColor: #2030" + std::to_string(10 + i % 90) + "; }\n";
+	}
+	return rules;
+}
+
+std::string LongLabelGroup() {
+	std::string rules;
+	rules.reserve(1700000u * 7u + 32u);
+	for(int i = 0; i < 1700000; ++i) {
+		rules += "Label, ";
+	}
+	return rules + "Label { Padding: 3; }\n";
+}
+
+// The world map's labels, made anew as every turn makes them: one per object
+// shown, with one of the sixteen fading classes.
+struct Map {
+	sfg::Window::Ptr window = sfg::Window::Create(3);
+	sfg::Fixed::Ptr fixed = sfg::Fixed::Create();
+	std::vector<sfg::Label::Ptr> labels;
+	Map() {
+		window->SetClass("worldmap");
+		window->Add(fixed);
+	}
+	void Rebuild() {
+		static const char* const classes[] = {"zero",  "one",  "two", "three", "four", "five", "six", "seven",
+											  "eight", "nine", "a",   "b",     "c",    "d",    "e",   "f"};
+		fixed->RemoveAll();
+		labels.clear();
+		for(int i = 0; i < 40; ++i) {
+			auto label = sfg::Label::Create("lR" + std::to_string(i));
+			label->SetClass(classes[i % 16]);
+			fixed->Put(label, sf::Vector2f(static_cast<float>(i * 10), 0.f));
+			labels.push_back(label);
+		}
+	}
+};
+
+std::string ShippedTheme(benchmark::State& state) {
+	std::ifstream file("Themes/Vondrellex.theme");
+	if(!file) {
+		state.SkipWithError("Themes/Vondrellex.theme not found: run from the top of the source tree");
+		return std::string();
+	}
+	std::ostringstream text;
+	text << file.rdbuf();
+	return text.str();
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+	return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+template <typename Widgets>
+double StyleLooks(const sfg::priv::Theme& theme, const Widgets& widgets) {
+	const auto start = std::chrono::steady_clock::now();
+	float sum = 0.f;
+	for(const auto& widget : widgets) {
+		sum += theme.Look(*widget)->padding;
+	}
+	benchmark::DoNotOptimize(sum);
+	return Seconds(start);
+}
+
+void BM_MatchingRules(benchmark::State& state) {
+	const std::string shipped_text = ShippedTheme(state);
+	sfg::priv::Theme shipped;
+	sfg::priv::Theme large;
+	shipped.Parse(shipped_text);
+	large.Parse(shipped_text + MatchingRules());
+	const std::size_t tests_before = large.GetSelectorTests();
+	const double first = StyleLooks(large, MakeDesigner().cells);
+	state.counters["first_ms"] = 1e3 * first;
+	state.counters["selector_tests"] = static_cast<double>(large.GetSelectorTests() - tests_before);
+	StyleLooks(shipped, MakeDesigner().cells);
+	double shipped_time = 0.0;
+	double large_time = 0.0;
+	for(auto _ : state) {
+		shipped_time += StyleLooks(shipped, MakeDesigner().cells);
+		large_time += StyleLooks(large, MakeDesigner().cells);
+	}
+	state.counters["shipped_ms"] = 1e3 * shipped_time / static_cast<double>(state.iterations());
+	state.counters["large_ms"] = 1e3 * large_time / static_cast<double>(state.iterations());
+	state.counters["ratio_to_shipped"] = large_time / shipped_time;
+}
+BENCHMARK(BM_MatchingRules)->Unit(benchmark::kMillisecond);
+
+void BM_LongLabelGroup(benchmark::State& state) {
+	const std::string shipped_text = ShippedTheme(state);
+	sfg::priv::Theme shipped;
+	sfg::priv::Theme large;
+	shipped.Parse(shipped_text);
+	large.Parse(shipped_text + LongLabelGroup());
+	Map map;
+	map.Rebuild();
+	const double first = StyleLooks(large, map.labels);
+	state.counters["first_ms"] = 1e3 * first;
+	double shipped_time = 0.0;
+	double large_time = 0.0;
+	for(auto _ : state) {
+		map.Rebuild();
+		shipped_time += StyleLooks(shipped, map.labels);
+		map.Rebuild();
+		large_time += StyleLooks(large, map.labels);
+	}
+	state.counters["shipped_ms"] = 1e3 * shipped_time / static_cast<double>(state.iterations());
+	state.counters["large_ms"] = 1e3 * large_time / static_cast<double>(state.iterations());
+	state.counters["ratio_to_shipped"] = large_time / shipped_time;
+}
+BENCHMARK(BM_LongLabelGroup)->Unit(benchmark::kMillisecond);
 
 }
 

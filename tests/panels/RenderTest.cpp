@@ -49,3 +49,33 @@ TEST_F(RenderTest, KeysQueuedForOneFrameEachReachTheHubInOrder)
     EXPECT_EQ(Turns(), 3);
     EXPECT_FALSE(Frame());
 }
+
+// Every turn after the end adds a game-over window, each wholly covering the
+// one before: a key press and its frame cost the windows seen, the same with
+// 20 of them on the desktop as with 220, and every one of them stays there.
+TEST_F(RenderTest, AKeyAfterTheEndCostsTheSameHoweverManyGameOverWindowsLieBelow)
+{
+    auto frameWork = [this]() {
+        const std::size_t before = render->m_Desktop.GetWindowVisits();
+        Key(sf::Keyboard::Key::A);
+        Frame();
+        return render->m_Desktop.GetWindowVisits() - before;
+    };
+    auto endMore = [this](int turns) {
+        for (int i = 0; i < turns; ++i)
+        {
+            hub->ItsGameOver(false);
+            Frame();
+        }
+    };
+    endMore(20);
+    frameWork();
+    const std::size_t work = frameWork();
+    endMore(200);
+    frameWork();
+    EXPECT_EQ(frameWork(), work);
+    const auto& stack = render->m_Desktop.GetWidgets();
+    ASSERT_EQ(stack.size(), 6u + 220u);
+    for (std::size_t i = 6; i < stack.size(); ++i)
+        EXPECT_EQ(stack[i]->GetAbsolutePosition(), stack.back()->GetAbsolutePosition());
+}

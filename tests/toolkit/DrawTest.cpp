@@ -247,3 +247,75 @@ TEST_F(SfgDraw, TheConsoleFollowsItsNewestLine) {
 }
 
 }
+
+// A window that counts what the desktop asks of it.
+struct CountedWindow : sfg::Window {
+	CountedWindow() :
+		Window(sfg::Window::BACKGROUND) {
+	}
+	void Update(float) override {
+		++work;
+	}
+	void HandleMouseMoveEvent(int x, int y) override {
+		++work;
+		Window::HandleMouseMoveEvent(x, y);
+	}
+	sf::Vector2f CalculateRequisition() const override {
+		++work;
+		return Window::CalculateRequisition();
+	}
+	mutable int work = 0;
+};
+
+// A stack of identical opaque windows, each wholly behind the next, as the
+// game piles up one game-over window per turn: the frame (update, mouse
+// routing, drawing) costs the windows seen, however many lie below.
+TEST_F(SfgDraw, WindowsWhollyCoveredCostTheFrameNothing) {
+	std::vector<std::shared_ptr<CountedWindow>> stack;
+	auto pile = [&](int count) {
+		for(int i = 0; i < count; ++i) {
+			auto window = std::make_shared<CountedWindow>();
+			window->SetId("red");
+			window->Add(Block(94, 94));
+			window->SetPosition(sf::Vector2f(100.f, 100.f));
+			desktop.Add(window);
+			stack.push_back(window);
+		}
+	};
+	auto frame = [&]() {
+		const std::size_t before = desktop.GetWindowVisits();
+		desktop.Update(0.01f);
+		Play(desktop, "m150,150 m350,250 p350,250 r350,250 m120,120");
+		Render();
+		return desktop.GetWindowVisits() - before;
+	};
+	Put(Block(300, 200), 3, 3, "blue", sfg::Window::BACKGROUND);
+	pile(10);
+	frame();
+	const std::size_t visits = frame();
+	for(auto& window : stack) {
+		window->work = 0;
+	}
+	pile(200);
+	frame();
+	for(auto& window : stack) {
+		window->work = 0;
+	}
+	EXPECT_EQ(frame(), visits);
+	for(std::size_t i = 0; i + 1 < stack.size(); ++i) {
+		ASSERT_EQ(stack[i]->work, 0) << "covered window " << i;
+	}
+	EXPECT_GT(stack.back()->work, 0);
+	ExpectPixels({{150, 150, sf::Color::Red}, {50, 50, sf::Color::Blue}});
+	// Uncovered, the one below is seen again: hidden, moved or see-through
+	// from above.
+	stack.back()->Show(false);
+	ExpectPixels({{150, 150, sf::Color::Red}});
+	frame();
+	EXPECT_GT(stack[stack.size() - 2]->work, 0);
+	stack[stack.size() - 2]->SetPosition(sf::Vector2f(200.f, 100.f));
+	stack[stack.size() - 3]->SetId("glass");
+	const sf::Color mixed = compat::GetPixel(Render(), 150, 150);
+	EXPECT_TRUE(mixed.r > 0 && mixed.g > 0) << "green over red";
+	EXPECT_EQ(compat::GetPixel(Render(), 250, 150), sf::Color::Red);
+}

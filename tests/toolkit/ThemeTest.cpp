@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -177,4 +178,49 @@ TEST_F(SfgTheme, ParserSurvivesAnyInput) {
 	EXPECT_EQ(Get("Color", 'B'), "#ff00ff");
 }
 
+}
+
+// Styling answers each distinct question once (type, class, id and state of
+// the widget and its ancestors) and tries a selector repeated in a group
+// once: a grid of identical cells under many matching rules, and labels made
+// anew under a group of thousands of copies of `Label`, cost a handful of
+// resolutions, not one per widget and rule.
+TEST_F(SfgTheme, ManyMatchingRulesResolveOncePerQuestion) {
+	std::string rules;
+	for(int i = 0; i < 400; ++i) {
+		rules += "Window Table > Button.vbar { Padding: " + std::to_string(i % 5 + 1) + "; }\n";
+	}
+	for(int i = 0; i < 20000; ++i) {
+		rules += "Label, ";
+	}
+	ASSERT_TRUE(engine.LoadThemeFromString(rules + "Label { Padding: 4; } Window.other Button.vbar { Padding: 9; }"));
+	auto grid = sfg::Table::Create();
+	std::vector<sfg::Button::Ptr> cells;
+	for(std::uint32_t i = 0; i < 200; ++i) {
+		cells.push_back(sfg::Button::Create());
+		cells.back()->SetClass("vbar");
+		grid->Attach(cells.back(), sf::Rect<std::uint32_t>({i % 20, i / 20}, {1, 1}));
+	}
+	auto other = sfg::Window::Create();
+	other->SetClass("other");
+	other->Add(grid);
+	const std::size_t resolutions = engine.GetResolutions();
+	const std::size_t tests = engine.GetSelectorTests();
+	EXPECT_EQ(cells[7]->GetRequisition(), sf::Vector2f(18.f, 18.f)); // under Window.other
+	other->SetClass("");
+	EXPECT_EQ(cells[7]->GetRequisition(), sf::Vector2f(10.f, 10.f)); // rule 399: 5
+	cells[3]->SetState(sfg::Widget::State::PRELIGHT);
+	EXPECT_EQ(cells[3]->GetRequisition(), sf::Vector2f(10.f, 10.f));
+	for(int turn = 0; turn < 5; ++turn) {
+		box->RemoveAll();
+		for(int i = 0; i < 40; ++i) {
+			box->Pack(sfg::Label::Create());
+		}
+		box->GetRequisition(); // styles them
+		EXPECT_EQ(engine.GetProperty("Padding", *box->GetChildren().back()), "4");
+	}
+	// Window, grid and cell twice each (the window's class changed), the
+	// lit cell, the box and its labels: a dozen at most.
+	EXPECT_LE(engine.GetResolutions() - resolutions, 12u);
+	EXPECT_LE(engine.GetSelectorTests() - tests, 4000u);
 }

@@ -8,7 +8,7 @@
 namespace sfg {
 
 Box::Ptr Box::Create(Orientation orientation, float spacing) {
-	return Ptr(new Box(orientation, spacing));
+	return priv::MakeShared<Box>(orientation, spacing);
 }
 
 Box::Box(Orientation orientation, float spacing) :

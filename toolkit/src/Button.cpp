@@ -10,7 +10,7 @@
 namespace sfg {
 
 Button::Ptr Button::Create(const sf::String& label) {
-	return Ptr(new Button(label));
+	return priv::MakeShared<Button>(label);
 }
 
 Button::Button(const sf::String& label) :

@@ -37,7 +37,7 @@ void Container::AddWithInfo(const Widget::Ptr& widget, const PackInfo& info) {
 		widget->m_parent->Remove(widget);
 	}
 	widget->m_parent = this;
-	widget->m_child_index = m_children.size();
+	widget->m_child_index = static_cast<std::uint32_t>(m_children.size());
 	m_children.push_back(widget);
 	m_pack.push_back(info);
 	// Its look may depend on its new ancestors.
@@ -140,7 +140,7 @@ void Container::Compact() const {
 			m_children[out] = std::move(m_children[in]);
 			m_pack[out] = m_pack[in];
 		}
-		m_children[out]->m_child_index = out;
+		m_children[out]->m_child_index = static_cast<std::uint32_t>(out);
 		++out;
 	}
 	m_children.resize(out);

@@ -56,6 +56,14 @@ unsigned int Engine::GetGeneration() const {
 	return m_theme->GetGeneration();
 }
 
+std::size_t Engine::GetSelectorTests() const {
+	return m_theme->GetSelectorTests();
+}
+
+std::size_t Engine::GetResolutions() const {
+	return m_theme->GetResolutions();
+}
+
 const priv::Theme& Engine::GetTheme() const {
 	return *m_theme;
 }

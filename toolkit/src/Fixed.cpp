@@ -5,7 +5,7 @@
 namespace sfg {
 
 Fixed::Ptr Fixed::Create() {
-	return Ptr(new Fixed());
+	return priv::MakeShared<Fixed>();
 }
 
 const std::string& Fixed::GetName() const {

@@ -5,7 +5,7 @@
 namespace sfg {
 
 Image::Ptr Image::Create(const sf::Image& image) {
-	return Ptr(new Image(image));
+	return priv::MakeShared<Image>(image);
 }
 
 Image::Image(const sf::Image& image) :

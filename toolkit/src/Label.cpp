@@ -9,13 +9,22 @@
 
 namespace sfg {
 
+namespace {
+
+// The label's own copy of a text; every empty label shares one.
+std::shared_ptr<const sf::String> OwnText(const sf::String& text) {
+	static const auto* empty = new std::shared_ptr<const sf::String>(std::make_shared<sf::String>());
+	return text.isEmpty() ? *empty : std::make_shared<const sf::String>(text);
+}
+
+}
+
 Label::Ptr Label::Create(const sf::String& text) {
-	return Ptr(new Label(text));
+	return priv::MakeShared<Label>(text);
 }
 
 Label::Label(const sf::String& text) :
-	m_text(text),
-	m_layout(new priv::TextLayout()) {
+	m_text(OwnText(text)) {
 }
 
 Label::~Label() = default;
@@ -26,14 +35,14 @@ const std::string& Label::GetName() const {
 }
 
 void Label::SetText(const sf::String& text) {
-	m_text = text;
-	m_layout->valid = false;
+	m_text = OwnText(text);
+	m_layout.reset();
 	RequestResize();
 	Invalidate();
 }
 
 const sf::String& Label::GetText() const {
-	return m_text;
+	return *m_text;
 }
 
 void Label::SetLineWrap(bool wrap) {
@@ -41,7 +50,7 @@ void Label::SetLineWrap(bool wrap) {
 		return;
 	}
 	m_wrap = wrap;
-	m_layout->valid = false;
+	m_layout.reset();
 	RequestResize();
 	Invalidate();
 }
@@ -74,12 +83,21 @@ float Label::GetWrapWidth() const {
 const priv::TextLayout& Label::GetLayout() const {
 	const priv::Style& style = GetLook();
 	const float wrap = GetWrapWidth();
-	priv::TextLayout& layout = *m_layout;
-	if(!layout.valid || layout.font != style.font || layout.size != style.character_size ||
-	   layout.line_height != style.line_height || layout.wrap_width != wrap) {
-		priv::LayoutText(layout, m_text, style.font, style.character_size, style.line_height, wrap);
+	const priv::TextLayout* layout = m_layout.get();
+	if(!layout || layout->font != style.font || layout->size != style.character_size ||
+	   layout->line_height != style.line_height || layout->wrap_width != wrap) {
+		if(m_wrap) {
+			auto own = std::make_shared<priv::TextLayout>();
+			priv::LayoutText(*own, *m_text, style.font, style.character_size, style.line_height, wrap);
+			m_layout = std::move(own);
+		}
+		else {
+			m_layout = priv::SharedLayout(*m_text, style.font, style.character_size, style.line_height);
+			// The shared layout keeps the text too: one copy serves.
+			m_text = std::shared_ptr<const sf::String>(m_layout, &m_layout->source);
+		}
 	}
-	return layout;
+	return *m_layout;
 }
 
 sf::Vector2f Label::CalculateRequisition() const {

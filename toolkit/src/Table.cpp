@@ -25,7 +25,7 @@ float SpacingFor(std::size_t index, float general, const std::vector<std::pair<s
 }
 
 Table::Ptr Table::Create() {
-	return Ptr(new Table());
+	return priv::MakeShared<Table>();
 }
 
 const std::string& Table::GetName() const {

@@ -2,6 +2,7 @@
 
 #include <SFGUI/Container.hpp>
 #include <SFGUI/Context.hpp>
+#include <SFGUI/Desktop.hpp>
 
 #include "priv/Dispatch.hpp"
 #include "priv/Geometry.hpp"
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 namespace sfg {
 
@@ -64,8 +66,28 @@ void ForEachChild(const std::vector<Widget::Ptr>* children, Visit visit) {
 
 }
 
+namespace {
+
+// One copy of each class and id pair in use; never freed, as they are few.
+const std::pair<std::string, std::string>* Intern(const std::string& cls, const std::string& id) {
+	static auto* names = new std::set<std::pair<std::string, std::string>>();
+	return &*names->emplace(cls, id).first;
+}
+
+}
+
 Widget::Widget() :
-	m_geometry(new priv::Geometry()) {
+	m_names(Intern(std::string(), std::string())),
+	m_visible(true),
+	m_requisition_dirty(true),
+	m_layout_dirty(true),
+	m_geometry_dirty(true),
+	m_render_dirty(true),
+	m_style_dirty(true),
+	m_in_layout(false),
+	m_mouse_in(false),
+	m_left_down(false),
+	m_right_down(false) {
 }
 
 Widget::~Widget() = default;
@@ -83,6 +105,7 @@ void Widget::Show(bool show) {
 		m_parent->MarkRequisitionDirty();
 	}
 	MarkRenderDirty();
+	TellDesktop();
 }
 
 bool Widget::IsLocallyVisible() const {
@@ -99,27 +122,27 @@ bool Widget::IsGloballyVisible() const {
 }
 
 void Widget::SetClass(const std::string& cls) {
-	if(cls == m_class) {
+	if(cls == m_names->first) {
 		return;
 	}
-	m_class = cls;
+	m_names = Intern(cls, m_names->second);
 	InvalidateStyle();
 }
 
 const std::string& Widget::GetClass() const {
-	return m_class;
+	return m_names->first;
 }
 
 void Widget::SetId(const std::string& id) {
-	if(id == m_id) {
+	if(id == m_names->second) {
 		return;
 	}
-	m_id = id;
+	m_names = Intern(m_names->first, id);
 	InvalidateStyle();
 }
 
 const std::string& Widget::GetId() const {
-	return m_id;
+	return m_names->second;
 }
 
 void Widget::SetRequisition(const sf::Vector2f& requisition) {
@@ -172,6 +195,9 @@ void Widget::Allocate(const sf::FloatRect& rect) const {
 		m_layout_dirty = true;
 		HandleSizeChange(old_size);
 	}
+	if(moved || resized) {
+		TellDesktop();
+	}
 	if(m_parent && (moved || resized)) {
 		// A top-level widget's batches are relative to itself: moving it
 		// alone does not need them rebuilt.
@@ -198,6 +224,7 @@ void Widget::SetPosition(const sf::Vector2f& position) {
 	if(m_parent) {
 		MarkRenderDirty();
 	}
+	TellDesktop();
 }
 
 sf::Vector2f Widget::GetAbsolutePosition() const {
@@ -231,7 +258,8 @@ void Widget::SetState(State state) {
 		return;
 	}
 	const State old_state = m_state;
-	const priv::Style before = GetLook();
+	GetLook();
+	const std::shared_ptr<const priv::Style> before = m_style;
 	m_state = state;
 	if(GetChildList()) {
 		InvalidateStyle();
@@ -239,8 +267,8 @@ void Widget::SetState(State state) {
 	else {
 		m_style_dirty = true;
 		const priv::Style& after = GetLook();
-		if(after.font != before.font || after.character_size != before.character_size ||
-		   after.padding != before.padding || after.border_width != before.border_width) {
+		if(after.font != before->font || after.character_size != before->character_size ||
+		   after.padding != before->padding || after.border_width != before->border_width) {
 			MarkRequisitionDirty();
 		}
 	}
@@ -267,7 +295,10 @@ SharedPtr<const Container> Widget::GetParent() const {
 }
 
 Signal& Widget::GetSignal(Signal::SignalID id) {
-	return m_signals[id];
+	if(!m_signals) {
+		m_signals.reset(new std::map<Signal::SignalID, Signal>());
+	}
+	return (*m_signals)[id];
 }
 
 void Widget::HandleEvent(const sf::Event& event) {
@@ -361,10 +392,7 @@ const std::vector<Widget::Ptr>* Widget::GetChildList() const {
 const priv::Style& Widget::GetLook() const {
 	const unsigned int generation = ThemeGeneration();
 	if(!m_style || m_style_dirty || m_style_generation != generation) {
-		if(!m_style) {
-			m_style.reset(new priv::Style());
-		}
-		Context::Get().GetEngine().GetTheme().Resolve(*this, *m_style);
+		m_style = Context::Get().GetEngine().GetTheme().Look(*this);
 		m_style_dirty = false;
 		m_style_generation = generation;
 	}
@@ -398,6 +426,13 @@ void Widget::InvalidateStyle() {
 	m_geometry_dirty = true;
 	ForEachChild(GetChildList(), [](Widget& child) { child.InvalidateStyle(); });
 	MarkRequisitionDirty();
+}
+
+void Widget::DropGeometry() const {
+	m_geometry.reset();
+	m_geometry_dirty = true;
+	m_render_dirty = true;
+	ForEachChild(GetChildList(), [](Widget& child) { child.DropGeometry(); });
 }
 
 void Widget::RefreshThemeRecursive() const {
@@ -528,12 +563,19 @@ void Widget::MarkRequisitionDirty() const {
 	while(true) {
 		widget->m_requisition_dirty = true;
 		widget->m_layout_dirty = true;
+		widget->TellDesktop();
 		if(!widget->m_parent) {
 			break;
 		}
 		widget = widget->m_parent;
 	}
 	widget->m_render_dirty = true;
+}
+
+void Widget::TellDesktop() const {
+	if(m_desktop) {
+		m_desktop->WindowChanged(*this);
+	}
 }
 
 void Widget::MarkRenderDirty() const {

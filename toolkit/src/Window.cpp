@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace sfg {
 
@@ -17,10 +18,20 @@ const float g_handle_size = 10.f;
 }
 
 Window::Ptr Window::Create(char style) {
-	return Ptr(new Window(style));
+	return priv::MakeShared<Window>(style);
+}
+
+namespace {
+
+const sf::String* InternTitle(const sf::String& title) {
+	static std::set<sf::String>* titles = new std::set<sf::String>();
+	return &*titles->insert(title).first;
+}
+
 }
 
 Window::Window(char style) :
+	m_title(InternTitle(sf::String())),
 	m_style(style) {
 }
 
@@ -30,12 +41,12 @@ const std::string& Window::GetName() const {
 }
 
 void Window::SetTitle(const sf::String& title) {
-	m_title = title;
+	m_title = InternTitle(title);
 	Invalidate();
 }
 
 const sf::String& Window::GetTitle() const {
-	return m_title;
+	return *m_title;
 }
 
 void Window::SetStyle(char style) {
@@ -122,9 +133,9 @@ void Window::BuildGeometry(priv::Geometry& geometry) const {
 	if(HasStyle(TITLEBAR)) {
 		const float title = GetTitleBarHeight();
 		geometry.AddRect(sf::FloatRect({0.f, 0.f}, {size.x, title}), style.title_background_color);
-		if(style.font && !m_title.isEmpty()) {
+		if(style.font && !m_title->isEmpty()) {
 			priv::TextLayout layout;
-			priv::LayoutText(layout, m_title, style.font, style.character_size, style.line_height, -1.f);
+			priv::LayoutText(layout, *m_title, style.font, style.character_size, style.line_height, -1.f);
 			priv::AppendText(geometry.glyphs, layout,
 							 sf::Vector2f(style.title_padding + style.border_width, style.title_padding), style.color);
 			geometry.glyph_texture = priv::GlyphTable::For(style.font, style.character_size).GetTexture();
@@ -162,7 +173,7 @@ void Window::HandleMouseButtonEvent(sf::Mouse::Button button, bool press, int x,
 		}
 		if(HasStyle(RESIZE) && GetResizeHandleRect().contains(local)) {
 			m_resizing = true;
-			m_resize_offset = priv::Size(CurrentAllocation()) - local;
+			m_drag_offset = priv::Size(CurrentAllocation()) - local;
 		}
 		else if(HasStyle(TITLEBAR) && local.y < GetTitleBarHeight()) {
 			if(HasStyle(CLOSE) && GetCloseButtonRect().contains(local)) {
@@ -197,7 +208,7 @@ void Window::HandleMouseMoveEvent(int x, int y) {
 		return;
 	}
 	const sf::Vector2f& requisition = GetRequisition();
-	const sf::Vector2f wanted = cursor - origin + m_resize_offset;
+	const sf::Vector2f wanted = cursor - origin + m_drag_offset;
 	SetAllocation(sf::FloatRect(priv::Corner(allocation),
 								{std::max(requisition.x, wanted.x), std::max(requisition.y, wanted.y)}));
 }

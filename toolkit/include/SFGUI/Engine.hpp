@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -46,6 +47,12 @@ public:
 
 	// Increases with every change of the rules.
 	unsigned int GetGeneration() const;
+
+	// What styling has cost so far, for tests and benchmarks: selectors
+	// weighed against a widget, and looks resolved afresh (widgets that ask
+	// the same question share one look).
+	std::size_t GetSelectorTests() const;
+	std::size_t GetResolutions() const;
 
 private:
 	// Widgets resolve their look against the rules.

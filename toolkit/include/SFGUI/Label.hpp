@@ -51,9 +51,13 @@ private:
 	// The text laid out for the current font and wrap width (cached).
 	const priv::TextLayout& GetLayout() const;
 
-	sf::String m_text;
-	mutable std::unique_ptr<priv::TextLayout> m_layout;
+	// First: it fits in what the base class leaves unused at its end.
 	bool m_wrap = false;
+	// Once laid out without wrapping, the shared layout's copy.
+	mutable std::shared_ptr<const sf::String> m_text;
+	// Without wrapping, shared with every label showing the same text in
+	// the same font (see priv::SharedLayout); made lazily.
+	mutable std::shared_ptr<const priv::TextLayout> m_layout;
 };
 
 }

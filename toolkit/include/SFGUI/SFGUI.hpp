@@ -27,7 +27,7 @@ public:
 	// in the target's pixel coordinates (the target's view is ignored and
 	// left as it was). Lays out and rebuilds only what changed. A window
 	// wholly behind an opaque window (BACKGROUND style, background alpha
-	// 255) is skipped.
+	// 255) is skipped, at no cost (see Desktop).
 	void Display(sf::RenderWindow& target);
 	void Display(sf::RenderTexture& target);
 	void Display(sf::RenderTarget& target);
@@ -36,10 +36,6 @@ public:
 	unsigned int GetLastDrawCallCount() const;
 
 private:
-	// Whether a top-level widget paints every pixel of its allocation
-	// opaquely, so that nothing wholly behind it needs drawing.
-	static bool HidesWhatIsBelow(const Widget& widget);
-
 	unsigned int m_draw_calls = 0;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 
 namespace sfg {
 
@@ -11,6 +12,22 @@ using SharedPtr = std::shared_ptr<T>;
 
 template <typename T>
 using WeakPtr = std::weak_ptr<T>;
+
+namespace priv {
+
+// A widget made together with its reference count, in one allocation, from a
+// constructor that only the class and its heirs may call.
+template <typename T, typename... Args>
+SharedPtr<T> MakeShared(Args&&... args) {
+	struct Made : T {
+		explicit Made(Args&&... a) :
+			T(std::forward<Args>(a)...) {
+		}
+	};
+	return std::make_shared<Made>(std::forward<Args>(args)...);
+}
+
+}
 
 // Downcast helpers, e.g. DynamicPointerCast<sfg::Button>(widget).
 template <typename T, typename U>

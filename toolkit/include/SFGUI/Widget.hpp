@@ -7,6 +7,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 namespace sfg {
 
 class Container;
+class Desktop;
 
 namespace priv {
 struct Geometry;
@@ -198,11 +200,16 @@ private:
 	void RouteLeave();
 	void MarkRequisitionDirty() const;
 	void MarkRenderDirty() const;
+	// Tells the desktop this is a window of that its area, visibility or
+	// look may have changed.
+	void TellDesktop() const;
 	void LayoutRoot() const;
 	// SetAllocation's work, also done by the lazy layout of a const getter.
 	void Allocate(const sf::FloatRect& rect) const;
 	void ResetInteraction();
 	const Widget* GetRoot() const;
+	// Frees the drawn look of a whole tree (made again when next drawn).
+	void DropGeometry() const;
 	// Rebuilds the theme-dependent state of a whole tree after a theme change.
 	void RefreshThemeRecursive() const;
 	void RouteKeyEvent(const sf::Event& event);
@@ -215,29 +222,37 @@ private:
 	static const sf::FloatRect NoClip;
 
 	Container* m_parent = nullptr;
-	std::string m_class;
-	std::string m_id;
+	// The desktop this widget is a window of (see TellDesktop).
+	Desktop* m_desktop = nullptr;
+	// Class and id, one copy of each pair in the process: many widgets
+	// share a few names.
+	const std::pair<std::string, std::string>* m_names;
 	sf::Vector2f m_requested_size;
 	// Requisition and allocation are rebuilt lazily, from const getters too.
 	mutable sf::Vector2f m_requisition;
 	mutable sf::FloatRect m_allocation;
+	// Made when first drawn; dropped while the widget is not drawn.
 	mutable std::unique_ptr<priv::Geometry> m_geometry;
-	mutable std::unique_ptr<priv::Style> m_style;
-	std::map<Signal::SignalID, Signal> m_signals;
-	std::size_t m_child_index = 0;
+	// Shared with the widgets that have the same look (see priv::Theme).
+	mutable std::shared_ptr<const priv::Style> m_style;
+	// Made on first use: most widgets never have a handler.
+	std::unique_ptr<std::map<Signal::SignalID, Signal>> m_signals;
+	std::uint32_t m_child_index = 0;
+	std::uint32_t m_desktop_slot = 0; // its place in m_desktop's stack
 	mutable unsigned int m_style_generation = 0;
 	mutable unsigned int m_layout_generation = 0;
 	State m_state = State::NORMAL;
-	bool m_visible = true;
-	mutable bool m_requisition_dirty = true;
-	mutable bool m_layout_dirty = true;
-	mutable bool m_geometry_dirty = true;
-	mutable bool m_render_dirty = true;
-	mutable bool m_style_dirty = true;
-	mutable bool m_in_layout = false;
-	bool m_mouse_in = false;
-	bool m_left_down = false;
-	bool m_right_down = false;
+	// Flags, one bit each (set in the constructor): there are many widgets.
+	bool m_visible : 1;
+	mutable bool m_requisition_dirty : 1;
+	mutable bool m_layout_dirty : 1;
+	mutable bool m_geometry_dirty : 1;
+	mutable bool m_render_dirty : 1;
+	mutable bool m_style_dirty : 1;
+	mutable bool m_in_layout : 1;
+	bool m_mouse_in : 1;
+	bool m_left_down : 1;
+	bool m_right_down : 1;
 };
 
 }

@@ -58,9 +58,11 @@ private:
 	sf::FloatRect GetCloseButtonRect() const;
 	sf::FloatRect GetResizeHandleRect() const;
 
-	sf::String m_title;
+	// One copy per distinct title in the process.
+	const sf::String* m_title;
+	// Where a drag or a resize took hold, relative to the window (a drag)
+	// or to its bottom-right corner (a resize).
 	sf::Vector2f m_drag_offset;
-	sf::Vector2f m_resize_offset;
 	char m_style;
 	bool m_dragging = false;
 	bool m_resizing = false;

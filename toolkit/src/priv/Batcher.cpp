@@ -51,6 +51,10 @@ void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& 
 	if(!widget.m_visible) {
 		return;
 	}
+	if(!widget.m_geometry) {
+		widget.m_geometry.reset(new Geometry());
+		widget.m_geometry_dirty = true;
+	}
 	Geometry& geometry = *widget.m_geometry;
 	if(widget.m_geometry_dirty) {
 		geometry.Clear();
@@ -100,6 +104,11 @@ void Batcher::Collect(const Widget& widget, sf::Vector2f offset, WindowBatches& 
 }
 
 WindowBatches& Batcher::Prepare(const Widget& root) {
+	if(!root.m_geometry) {
+		root.m_geometry.reset(new Geometry());
+		root.m_geometry_dirty = true;
+		root.m_render_dirty = true;
+	}
 	Geometry& geometry = *root.m_geometry;
 	if(!geometry.batches) {
 		geometry.batches.reset(new WindowBatches());

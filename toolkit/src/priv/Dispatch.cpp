@@ -29,8 +29,11 @@ Dispatch::Scope::~Scope() {
 }
 
 void Dispatch::Emit(const Widget& widget, Signal::SignalID id) {
-	auto found = widget.m_signals.find(id);
-	if(found == widget.m_signals.end() || found->second.GetHandlerCount() == 0) {
+	if(!widget.m_signals) {
+		return;
+	}
+	auto found = widget.m_signals->find(id);
+	if(found == widget.m_signals->end() || found->second.GetHandlerCount() == 0) {
 		return;
 	}
 	Widget::PtrConst keep_alive = widget.weak_from_this().lock();
@@ -48,8 +51,8 @@ void Dispatch::Flush() {
 		std::vector<Pending> batch;
 		batch.swap(g_queue);
 		for(auto& pending : batch) {
-			auto found = pending.widget->m_signals.find(pending.id);
-			if(found != pending.widget->m_signals.end()) {
+			auto found = pending.widget->m_signals->find(pending.id);
+			if(found != pending.widget->m_signals->end()) {
 				found->second();
 			}
 		}

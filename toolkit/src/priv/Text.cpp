@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 namespace sfg {
 namespace priv {
@@ -199,7 +200,6 @@ void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font
 	layout.font = font;
 	layout.size = size;
 	layout.wrap_width = wrap_width;
-	layout.valid = true;
 	if(layout.text.empty()) {
 		return;
 	}
@@ -214,6 +214,54 @@ void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font
 		WrapParagraph(layout, glyphs, begin, end, wrap_width);
 		begin = end + 1; // a trailing line break adds no line
 	}
+}
+
+namespace {
+
+struct LayoutKey {
+	std::u32string text;
+	const sf::Font* font;
+	unsigned int size;
+	float line_height;
+
+	bool operator==(const LayoutKey& other) const {
+		return font == other.font && size == other.size && line_height == other.line_height && text == other.text;
+	}
+};
+
+struct LayoutKeyHash {
+	std::size_t operator()(const LayoutKey& key) const {
+		return std::hash<std::u32string>()(key.text) ^ std::hash<const void*>()(key.font) ^ (key.size * 31u);
+	}
+};
+
+}
+
+std::shared_ptr<const TextLayout> SharedLayout(const sf::String& text, const sf::Font* font, unsigned int size,
+											   float line_height) {
+	// Long texts are rarely shown twice alike: laid out for their own.
+	if(text.getSize() > 256) {
+		auto layout = std::make_shared<TextLayout>();
+		LayoutText(*layout, text, font, size, line_height, -1.f);
+		layout->source = text;
+		return layout;
+	}
+	static auto* layouts = new std::unordered_map<LayoutKey, std::shared_ptr<const TextLayout>, LayoutKeyHash>();
+	LayoutKey key{std::u32string(text.begin(), text.end()), font, size, line_height};
+	auto found = layouts->find(key);
+	if(found != layouts->end()) {
+		return found->second;
+	}
+	// Texts shown once and never again would only pile up: start over now
+	// and then (the labels keep their own).
+	if(layouts->size() >= 4096) {
+		layouts->clear();
+	}
+	auto layout = std::make_shared<TextLayout>();
+	LayoutText(*layout, text, font, size, line_height, -1.f);
+	layout->source = text;
+	layouts->emplace(std::move(key), layout);
+	return layout;
 }
 
 void AppendText(std::vector<sf::Vertex>& out, const TextLayout& layout, sf::Vector2f origin, const sf::Color& color) {

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/Vertex.hpp>
 #include <SFML/System/String.hpp>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,6 +53,7 @@ struct TextLine {
 // wrapping, long lines broken at spaces (or between characters for words
 // wider than the wrap width).
 struct TextLayout {
+	sf::String source; // as given; kept by shared layouts only
 	std::u32string text;
 	std::vector<TextLine> lines;
 	float width = 0.f; // widest line
@@ -60,7 +62,6 @@ struct TextLayout {
 	const sf::Font* font = nullptr;
 	unsigned int size = 0;
 	float wrap_width = -1.f;
-	bool valid = false;
 
 	float GetHeight() const {
 		return static_cast<float>(lines.size()) * line_height;
@@ -70,6 +71,12 @@ struct TextLayout {
 // wrap_width <= 0: no wrapping.
 void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font, unsigned int size, float line_height,
 				float wrap_width);
+
+// The layout of a text without wrapping, shared by everyone who shows the
+// same text in the same font, size and line height (labels made anew each
+// turn, a window per turn with the same message): one copy serves them all.
+std::shared_ptr<const TextLayout> SharedLayout(const sf::String& text, const sf::Font* font, unsigned int size,
+											   float line_height);
 
 // Appends the glyph quads of `layout` (lines left-aligned) with its first
 // line's top-left at `origin`, in whole pixels.

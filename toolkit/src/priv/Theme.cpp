@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <unordered_set>
 
 namespace sfg {
 namespace priv {
@@ -168,6 +169,7 @@ void Theme::Reset() {
 	m_index.clear();
 	Parse(g_builtin_theme);
 	++m_generation;
+	m_looks.clear();
 }
 
 unsigned int Theme::GetGeneration() const {
@@ -307,8 +309,41 @@ bool ParseSelector(const std::string& text, Theme::Selector& out) {
 	return true;
 }
 
+// Appends `name` so that no two different lists of names read the same.
+void AppendName(std::string& out, const std::string& name) {
+	out += std::to_string(name.size());
+	out += ':';
+	out += name;
+}
+
+// What a selector asks, as text: two selectors that read the same match the
+// same widgets with the same specificity.
+std::string Canonical(const Theme::Selector& selector) {
+	std::string out;
+	for(std::size_t i = 0; i < selector.parts.size(); ++i) {
+		const Theme::Simple& part = selector.parts[i];
+		AppendName(out, part.type);
+		for(const auto& cls : part.classes) {
+			out += '.';
+			AppendName(out, cls);
+		}
+		for(const auto& id : part.ids) {
+			out += '#';
+			AppendName(out, id);
+		}
+		out += ':';
+		out += std::to_string(part.state);
+		out += i < selector.combinators.size() ? selector.combinators[i] : ';';
+	}
+	return out;
+}
+
+// A group's members in order; a member that repeats an earlier one adds
+// nothing and is dropped, so that a group of a million copies of one
+// selector costs what one does.
 bool ParseSelectorGroup(const std::string& text, std::vector<Theme::Selector>& out) {
 	out.clear();
+	std::unordered_set<std::string> seen;
 	std::size_t begin = 0;
 	while(true) {
 		const std::size_t comma = text.find(',', begin);
@@ -318,7 +353,9 @@ bool ParseSelectorGroup(const std::string& text, std::vector<Theme::Selector>& o
 			out.clear();
 			return false;
 		}
-		out.push_back(selector);
+		if(seen.insert(Canonical(selector)).second) {
+			out.push_back(std::move(selector));
+		}
 		if(comma == std::string::npos) {
 			return true;
 		}
@@ -485,6 +522,7 @@ bool Theme::Parse(const std::string& input) {
 	}
 	SortIndex(first_entry);
 	++m_generation;
+	m_looks.clear();
 	return ok;
 }
 
@@ -499,6 +537,7 @@ bool Theme::Add(const std::string& selector, const std::string& property, const 
 	AddRule(std::move(rule));
 	SortIndex(first_entry);
 	++m_generation;
+	m_looks.clear();
 	return true;
 }
 
@@ -553,12 +592,12 @@ bool Theme::MatchesSimple(const Simple& simple, const Widget& widget) {
 		return false;
 	}
 	for(const auto& cls : simple.classes) {
-		if(cls != widget.m_class) {
+		if(cls != widget.GetClass()) {
 			return false;
 		}
 	}
 	for(const auto& id : simple.ids) {
-		if(id != widget.m_id) {
+		if(id != widget.GetId()) {
 			return false;
 		}
 	}
@@ -599,16 +638,17 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 	};
 	add(Key(ANY, std::string()));
 	add(Key(TYPE, widget.GetName()));
-	if(!widget.m_class.empty()) {
-		add(Key(CLASS, widget.m_class));
+	if(!widget.GetClass().empty()) {
+		add(Key(CLASS, widget.GetClass()));
 	}
-	if(!widget.m_id.empty()) {
-		add(Key(ID, widget.m_id));
+	if(!widget.GetId().empty()) {
+		add(Key(ID, widget.GetId()));
 	}
 	// Rule order, so that the later of two equally specific rules wins.
 	std::sort(candidates.begin(), candidates.end(), [](const Entry& a, const Entry& b) {
 		return a.rule != b.rule ? a.rule < b.rule : a.selector < b.selector;
 	});
+	m_selector_tests += candidates.size();
 	out.clear();
 	for(const Entry& entry : candidates) {
 		const Selector& selector = m_rules[entry.rule].selectors[entry.selector];
@@ -625,7 +665,41 @@ void Theme::MatchingRules(const Widget& widget, std::vector<Match>& out) const {
 	}
 }
 
+std::size_t Theme::GetSelectorTests() const {
+	return m_selector_tests;
+}
+
+std::size_t Theme::GetResolutions() const {
+	return m_resolutions;
+}
+
+std::shared_ptr<const Style> Theme::Look(const Widget& widget) const {
+	// The question: type, class, id and state of the widget and of each
+	// ancestor, which is all that selectors look at.
+	m_question.clear();
+	for(const Widget* w = &widget; w; w = w->m_parent) {
+		AppendName(m_question, w->GetName());
+		AppendName(m_question, w->GetClass());
+		AppendName(m_question, w->GetId());
+		m_question += static_cast<char>('0' + static_cast<int>(w->m_state));
+	}
+	auto& look = m_looks[m_question];
+	if(!look) {
+		// Unbounded variety (ids made per widget, say) would otherwise only
+		// grow: start over now and then.
+		if(m_looks.size() > 4096) {
+			m_looks.clear();
+			return Look(widget);
+		}
+		auto style = std::make_shared<Style>();
+		Resolve(widget, *style);
+		look = std::move(style);
+	}
+	return look;
+}
+
 void Theme::Resolve(const Widget& widget, Style& style) const {
+	++m_resolutions;
 	// Every widget matches the built-in rule for `*`; starting from it, no
 	// property is ever left without a value.
 	const Declaration* chosen[PROPERTY_COUNT];

@@ -5,7 +5,9 @@
 #include <SFML/Graphics/Color.hpp>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace sfg {
@@ -28,6 +30,11 @@ namespace priv {
 // else its type, as browsers do: a widget is tested only against the
 // selectors filed under its own id, class and type and those whose rightmost
 // part names none, so rules that cannot match it cost next to nothing.
+//
+// A widget's look depends only on the type, class, id and state of the
+// widget and of each of its ancestors: widgets that agree on all of these
+// share one resolved look, resolved once per theme (Look). Identical
+// selectors of one group are filed once.
 class Theme {
 public:
 	enum Property {
@@ -56,10 +63,17 @@ public:
 	// Adds one rule; false (and nothing added) when it does not parse.
 	bool Add(const std::string& selector, const std::string& property, const std::string& value);
 
+	// The look of `widget` in its current state, shared with every widget
+	// that asks the same question (see above).
+	std::shared_ptr<const Style> Look(const Widget& widget) const;
+	// Resolves afresh, without the shared looks.
 	void Resolve(const Widget& widget, Style& style) const;
 	std::string Lookup(const std::string& property, const Widget& widget) const;
 
 	unsigned int GetGeneration() const;
+	// Selectors weighed against a widget so far, and looks resolved afresh.
+	std::size_t GetSelectorTests() const;
+	std::size_t GetResolutions() const;
 
 	// A rule as the parser in Theme.cpp reads it.
 	struct Simple {
@@ -118,6 +132,11 @@ private:
 	// so that no property can be left without a value.
 	Declaration m_defaults[PROPERTY_COUNT];
 	unsigned int m_generation = 1;
+	// Resolved looks by question (see Look); emptied when the rules change.
+	mutable std::unordered_map<std::string, std::shared_ptr<const Style>> m_looks;
+	mutable std::string m_question;
+	mutable std::size_t m_selector_tests = 0;
+	mutable std::size_t m_resolutions = 0;
 };
 
 }
