@@ -40,6 +40,9 @@ case $mode in
     packages=(
       # The tests, the benchmarks and the virtual display the tests drive.
       $(build_depends) libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
+      # The long game's probe (scripts/long-game.sh) types and watches
+      # through XTest and XDamage.
+      libxtst-dev libxdamage-dev
       # Checking the package: hardening-check is in devscripts; diffoscope
       # tells why two builds differ.
       lintian devscripts desktop-file-utils appstream diffoscope-minimal
