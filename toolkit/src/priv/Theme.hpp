@@ -75,7 +75,7 @@ public:
 	std::size_t GetSelectorTests() const;
 	std::size_t GetResolutions() const;
 
-	// A rule as the parser in Theme.cpp reads it.
+	// A rule as the parser in ThemeParser.cpp reads it.
 	struct Simple {
 		std::string type; // empty: any
 		std::vector<std::string> classes;
@@ -138,6 +138,15 @@ private:
 	mutable std::size_t m_selector_tests = 0;
 	mutable std::size_t m_resolutions = 0;
 };
+
+// Appends `name` so that no two different lists of names read the same: the
+// parser tells a group's selectors apart by such text, and Look files its
+// questions under it.
+inline void AppendName(std::string& out, const std::string& name) {
+	out += std::to_string(name.size());
+	out += ':';
+	out += name;
+}
 
 }
 }
