@@ -1,11 +1,14 @@
 #include "priv/Theme.hpp"
 
+#include <SFGUI/Widget.hpp>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <unordered_set>
 
 // Text to rules: character classes, comments, selectors, declarations and
@@ -21,6 +24,12 @@ const char* const g_property_names[] = {
 	"Gap",   "FontName",        "FontSize",    "TitleBackgroundColor", "TitlePadding"};
 
 const char* const g_state_names[] = {"Normal", "Active", "Prelight", "Selected", "Insensitive"};
+
+// A name per enumerator, in the enumerators' order.
+static_assert(std::size(g_property_names) == Theme::PROPERTY_COUNT,
+			  "a theme property without its name, or a name too many");
+static_assert(std::size(g_state_names) == static_cast<std::size_t>(Widget::State::INSENSITIVE) + 1,
+			  "a widget state without its name, or a name too many");
 
 bool IsSpace(char c) {
 	return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
@@ -149,9 +158,9 @@ std::string ReadName(const std::string& text, std::size_t& i) {
 // The state a `:State` names, in any case, or -1.
 int StateNamed(const std::string& name) {
 	int state = -1;
-	for(int s = 0; s < 5; ++s) {
+	for(std::size_t s = 0; s < std::size(g_state_names); ++s) {
 		if(EqualsNoCase(name, g_state_names[s])) {
-			state = s;
+			state = static_cast<int>(s);
 		}
 	}
 	return state;
@@ -315,7 +324,7 @@ bool ParseDeclaration(const std::string& raw_name, const std::string& raw_value,
 	}
 	out = Theme::Declaration();
 	out.name = name;
-	for(int p = 0; p < Theme::PROPERTY_COUNT; ++p) {
+	for(std::size_t p = 0; p < std::size(g_property_names); ++p) {
 		if(name == g_property_names[p]) {
 			out.property = static_cast<Theme::Property>(p);
 		}
