@@ -595,8 +595,13 @@ void Widget::LayoutRoot() const {
 	// Signals raised while laying out (size changes) run after it.
 	priv::Dispatch::Scope scope;
 	m_in_layout = true;
-	// A wrapping label may change its height once it learns its width, so a
-	// second pass can be needed; more would mean a cycle, which is cut.
+	// One pass usually settles the tree. A widget whose requisition depends
+	// on the width it is given (a wrapping label) asks for a new one once it
+	// learns that width, so a second pass follows; no container makes a
+	// width depend on a height, so two passes settle such a tree. The other
+	// two are slack; a tree still dirty after four would be cycling (a size
+	// that flips each pass), so the loop stops there and the tree is drawn
+	// as the last pass left it, rather than hang the frame.
 	for(int pass = 0; pass < 4 && (m_requisition_dirty || m_layout_dirty); ++pass) {
 		const sf::Vector2f size = GetRootSize(GetRequisition());
 		Allocate(sf::FloatRect(priv::Corner(m_allocation), size));

@@ -202,7 +202,8 @@ void Window::HandleMouseMoveEvent(int x, int y) {
 	const sf::Vector2f origin = GetAbsolutePosition();
 	const sf::FloatRect& allocation = CurrentAllocation();
 	if(m_dragging) {
-		// No clamping: the game keeps its windows on screen itself.
+		// No clamping: a window may be dragged partly off the target, and
+		// keeping it on screen is left to the program that owns it.
 		const sf::Vector2f parent_origin = origin - priv::Corner(allocation);
 		SetPosition(cursor - m_drag_offset - parent_origin);
 		return;

@@ -73,8 +73,8 @@ void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font
 				float wrap_width);
 
 // The layout of a text without wrapping, shared by everyone who shows the
-// same text in the same font, size and line height (labels made anew each
-// turn, a window per turn with the same message): one copy serves them all.
+// same text in the same font, size and line height (labels made anew on
+// every refresh, many windows showing one message): one copy serves them all.
 std::shared_ptr<const TextLayout> SharedLayout(const sf::String& text, const sf::Font* font, unsigned int size,
 											   float line_height);
 

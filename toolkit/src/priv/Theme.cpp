@@ -19,8 +19,8 @@ namespace priv {
 namespace {
 
 // The built-in look, expressed as ordinary rules so a theme overrides it
-// property by property. Its metrics are compact: a window of one-character
-// buttons (a grid of 46 x 18 cells under a title bar) must still fit a
+// property by property. Its metrics are compact: a window holding a grid
+// of some 800 one-character buttons under a title bar must still fit a
 // 1280 x 720 screen without any theme.
 const char* const g_builtin_theme = "* {"
 									"  Color: #c6cbc4ff;"

@@ -95,7 +95,10 @@ public:
 	std::size_t GetSelectorTests() const;
 	std::size_t GetResolutions() const;
 
-	// A rule as the parser in ThemeParser.cpp reads it.
+	// What the parser (ThemeParser.cpp) reads a theme into. A Rule is a
+	// group of Selectors and the Declarations they share; a Selector is a
+	// chain of Simple selectors joined by combinators; a Simple selector is
+	// one type (or `*`) with its classes, ids and state.
 	struct Simple {
 		std::string type; // empty: any
 		std::vector<std::string> classes;
