@@ -455,7 +455,7 @@ void Widget::HandleEvent(const sf::Event& event) {
 			if(m_parent) {
 				origin = m_parent->GetAbsolutePosition() + m_parent->GetChildOffset();
 			}
-			RouteEvent(event, origin);
+			RouteEvent(priv::ReadMouse(event), origin);
 			break;
 		}
 		case priv::EventKind::MouseLeft:
@@ -471,11 +471,11 @@ void Widget::HandleEvent(const sf::Event& event) {
 	}
 }
 
-bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip) {
+bool Widget::RouteEvent(const priv::MouseInput& input, sf::Vector2f origin, const sf::FloatRect& clip) {
 	if(!m_visible) {
 		return false;
 	}
-	const sf::Vector2f mouse(priv::MousePosition(event));
+	const sf::Vector2f mouse(input.position);
 	const sf::FloatRect rect(origin + priv::Corner(m_allocation), priv::Size(m_allocation));
 	const bool inside = rect.contains(mouse) && clip.contains(mouse);
 	bool taken = false;
@@ -483,19 +483,18 @@ bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::F
 		const sf::Vector2f child_origin = priv::Corner(rect) + GetChildOffset();
 		const sf::FloatRect child_clip = ClipsChildren() ? Intersect(clip, rect) : clip;
 		ForEachChild(children, [&](Widget& child) {
-			if(child.RouteEvent(event, child_origin, child_clip)) {
+			if(child.RouteEvent(input, child_origin, child_clip)) {
 				taken = true;
 			}
 		});
 	}
-	return ProcessOwnEvent(event, inside, taken);
+	return ProcessOwnEvent(input, inside, taken);
 }
 
-bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken) {
-	const priv::EventKind kind = priv::KindOf(event);
-	const sf::Vector2i mouse = priv::MousePosition(event);
-	const int x = mouse.x;
-	const int y = mouse.y;
+bool Widget::ProcessOwnEvent(const priv::MouseInput& input, bool inside, bool click_taken) {
+	const priv::EventKind kind = input.kind;
+	const int x = input.position.x;
+	const int y = input.position.y;
 	if(kind == priv::EventKind::MouseMove) {
 		UpdateHover(inside, x, y);
 		HandleMouseMoveEvent(x, y);
@@ -504,7 +503,7 @@ bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_tak
 		}
 		return click_taken;
 	}
-	const sf::Mouse::Button button = priv::MouseButton(event);
+	const sf::Mouse::Button button = input.button;
 	// A press or release also tells where the pointer is: no prior move needed.
 	UpdateHover(inside, x, y);
 	if(kind == priv::EventKind::MousePress) {

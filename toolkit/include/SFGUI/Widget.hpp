@@ -20,6 +20,7 @@ class Desktop;
 
 namespace priv {
 struct Geometry;
+struct MouseInput;
 struct Style;
 class Batcher;
 class Dispatch;
@@ -194,8 +195,8 @@ private:
 	// Routes a mouse event through the subtree. `origin` is the parent's
 	// absolute child origin, `clip` the visible area (by default nothing is
 	// clipped). Returns whether a widget in the subtree took a click alone.
-	bool RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip = NoClip);
-	bool ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken);
+	bool RouteEvent(const priv::MouseInput& input, sf::Vector2f origin, const sf::FloatRect& clip = NoClip);
+	bool ProcessOwnEvent(const priv::MouseInput& input, bool inside, bool click_taken);
 	// Clears hover of a subtree the pointer is no longer over.
 	void RouteLeave();
 	void MarkRequisitionDirty() const;
