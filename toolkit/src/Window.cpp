@@ -41,6 +41,9 @@ const std::string& Window::GetName() const {
 }
 
 void Window::SetTitle(const sf::String& title) {
+	if(title == *m_title) {
+		return;
+	}
 	m_title = InternTitle(title);
 	Invalidate();
 }
