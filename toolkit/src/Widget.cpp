@@ -68,7 +68,8 @@ void ForEachChild(const std::vector<Widget::Ptr>* children, Visit visit) {
 
 namespace {
 
-// One copy of each class and id pair in use; never freed, as they are few.
+// One copy of each class and id pair in use. Never freed, as they are few
+// and widgets point into them (see GlyphTable::For in priv/Text.hpp).
 const std::pair<std::string, std::string>* Intern(const std::string& cls, const std::string& id) {
 	static auto* names = new std::set<std::pair<std::string, std::string>>();
 	return &*names->emplace(cls, id).first;

@@ -23,6 +23,8 @@ Window::Ptr Window::Create(char style) {
 
 namespace {
 
+// One copy of each title in use, never freed (see GlyphTable::For in
+// priv/Text.hpp).
 const sf::String* InternTitle(const sf::String& title) {
 	static std::set<sf::String>* titles = new std::set<sf::String>();
 	return &*titles->insert(title).first;
