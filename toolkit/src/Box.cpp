@@ -46,16 +46,12 @@ sf::Vector2f Box::CalculateRequisition() const {
 	float along = 0.f;
 	float across = 0.f;
 	std::size_t count = 0;
-	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-		const Widget* child = GetSlot(i);
-		if(!child || !child->IsLocallyVisible()) {
-			continue;
-		}
-		const sf::Vector2f& requisition = child->GetRequisition();
+	ForEachShownChild([&](const Widget& child, const PackInfo&) {
+		const sf::Vector2f& requisition = child.GetRequisition();
 		along += horizontal ? requisition.x : requisition.y;
 		across = std::max(across, horizontal ? requisition.y : requisition.x);
 		++count;
-	}
+	});
 	if(count > 1) {
 		along += m_spacing * static_cast<float>(count - 1);
 	}
@@ -70,44 +66,35 @@ void Box::AllocateChildren() const {
 	float total = 0.f;
 	std::size_t count = 0;
 	std::size_t expanding = 0;
-	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-		const Widget* child = GetSlot(i);
-		if(!child || !child->IsLocallyVisible()) {
-			continue;
-		}
-		const sf::Vector2f& requisition = child->GetRequisition();
+	ForEachShownChild([&](const Widget& child, const PackInfo& info) {
+		const sf::Vector2f& requisition = child.GetRequisition();
 		total += horizontal ? requisition.x : requisition.y;
 		++count;
-		if(GetPackInfoAt(i).expand) {
+		if(info.expand) {
 			++expanding;
 		}
-	}
+	});
 	if(count > 1) {
 		total += m_spacing * static_cast<float>(count - 1);
 	}
 	const float extra = std::max(0.f, along_size - total);
 	const float share = expanding ? extra / static_cast<float>(expanding) : 0.f;
 	float position = 0.f;
-	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-		Widget* child = GetSlot(i);
-		if(!child || !child->IsLocallyVisible()) {
-			continue;
-		}
-		const PackInfo& info = GetPackInfoAt(i);
-		const sf::Vector2f& requisition = child->GetRequisition();
+	ForEachShownChild([&](Widget& child, const PackInfo& info) {
+		const sf::Vector2f& requisition = child.GetRequisition();
 		const float own = horizontal ? requisition.x : requisition.y;
 		const float slot = own + (info.expand ? share : 0.f);
 		const float size = (info.expand && !info.fill) ? own : slot;
 		const float start = std::round(position);
 		const float end = std::round(position + size);
 		if(horizontal) {
-			child->SetAllocation(sf::FloatRect({start, 0.f}, {end - start, across_size}));
+			child.SetAllocation(sf::FloatRect({start, 0.f}, {end - start, across_size}));
 		}
 		else {
-			child->SetAllocation(sf::FloatRect({0.f, start}, {across_size, end - start}));
+			child.SetAllocation(sf::FloatRect({0.f, start}, {across_size, end - start}));
 		}
 		position += slot + m_spacing;
-	}
+	});
 }
 
 }

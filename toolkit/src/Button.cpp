@@ -23,6 +23,9 @@ const std::string& Button::GetName() const {
 }
 
 void Button::SetLabel(const sf::String& label) {
+	if(label == m_label) {
+		return;
+	}
 	m_label = label;
 	RequestResize();
 	Invalidate();

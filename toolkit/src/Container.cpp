@@ -112,10 +112,6 @@ Widget* Container::GetSlot(std::size_t index) const {
 	return m_children[index].get();
 }
 
-const Container::PackInfo& Container::GetPackInfoAt(std::size_t index) const {
-	return m_pack[index];
-}
-
 std::size_t Container::GetChildCount() const {
 	return m_children.size() - m_holes;
 }

@@ -70,7 +70,8 @@ void Desktop::HandleEvent(const sf::Event& event) {
 		case priv::EventKind::MousePress:
 		case priv::EventKind::MouseRelease: {
 			const bool moved = kind == priv::EventKind::MouseMove;
-			const sf::Vector2f mouse(priv::MousePosition(event));
+			const priv::MouseInput input = priv::ReadMouse(event);
+			const sf::Vector2f mouse(input.position);
 			// Only seen windows can be the top one or the first under the
 			// cursor: a covered window lies inside one above it. The snapshot
 			// keeps them alive and the walk stable while windows are raised.
@@ -90,7 +91,7 @@ void Desktop::HandleEvent(const sf::Event& event) {
 					if(!top && inside && kind == priv::EventKind::MousePress) {
 						BringToFront(widget);
 					}
-					widget->RouteEvent(event, sf::Vector2f());
+					widget->RouteEvent(input, sf::Vector2f());
 					routed.push_back(widget);
 				}
 				top = false;

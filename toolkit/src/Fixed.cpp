@@ -29,29 +29,21 @@ void Fixed::Move(Widget::Ptr widget, const sf::Vector2f& position) {
 
 sf::Vector2f Fixed::CalculateRequisition() const {
 	sf::Vector2f size;
-	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-		const Widget* child = GetSlot(i);
-		if(!child || !child->IsLocallyVisible()) {
-			continue;
-		}
-		const sf::Vector2f& requisition = child->GetRequisition();
-		const sf::Vector2f& position = GetPackInfoAt(i).position;
+	ForEachShownChild([&size](const Widget& child, const PackInfo& info) {
+		const sf::Vector2f& requisition = child.GetRequisition();
+		const sf::Vector2f& position = info.position;
 		size.x = std::max(size.x, position.x + requisition.x);
 		size.y = std::max(size.y, position.y + requisition.y);
-	}
+	});
 	return size;
 }
 
 void Fixed::AllocateChildren() const {
-	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-		Widget* child = GetSlot(i);
-		if(!child || !child->IsLocallyVisible()) {
-			continue;
-		}
-		const sf::Vector2f& requisition = child->GetRequisition();
-		const sf::Vector2f& position = GetPackInfoAt(i).position;
-		child->SetAllocation(sf::FloatRect(position, requisition));
-	}
+	ForEachShownChild([](Widget& child, const PackInfo& info) {
+		const sf::Vector2f& requisition = child.GetRequisition();
+		const sf::Vector2f& position = info.position;
+		child.SetAllocation(sf::FloatRect(position, requisition));
+	});
 }
 
 }

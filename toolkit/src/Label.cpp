@@ -35,6 +35,9 @@ const std::string& Label::GetName() const {
 }
 
 void Label::SetText(const sf::String& text) {
+	if(text == *m_text) {
+		return;
+	}
 	m_text = OwnText(text);
 	m_layout.reset();
 	RequestResize();

@@ -27,8 +27,8 @@ void SFGUI::Display(sf::RenderTarget& target) {
 	m_draw_calls = 0;
 	const std::vector<Desktop*> desktops = Context::Get().GetDesktops();
 	for(Desktop* desktop : desktops) {
-		// Only the windows seen: a stack of identical windows (one more
-		// game-over box per turn) costs one window, not all of them.
+		// Only the windows seen: a stack of identical windows (the same
+		// message box opened again and again) costs one window, not all.
 		for(const auto& widget : desktop->SeenWindows()) {
 			widget->EnsureLayout();
 			m_draw_calls += priv::Batcher::Draw(*widget, target);

@@ -75,16 +75,14 @@ void Table::ComputeLines() const {
 		const sf::Vector2<std::uint32_t> span = priv::Size(info.cell);
 		return first.x < g_max_lines && first.y < g_max_lines && span.x <= g_max_lines && span.y <= g_max_lines;
 	};
-	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-		const Widget* child = GetSlot(i);
-		const PackInfo& info = GetPackInfoAt(i);
-		if(!child || !child->IsLocallyVisible() || !usable(info)) {
-			continue;
+	ForEachShownChild([&](const Widget&, const PackInfo& info) {
+		if(!usable(info)) {
+			return;
 		}
 		const sf::Vector2<std::uint32_t> end = priv::Corner(info.cell) + priv::Size(info.cell);
 		columns = std::max(columns, end.x);
 		rows = std::max(rows, end.y);
-	}
+	});
 	m_columns.assign(columns, Line());
 	m_rows.assign(rows, Line());
 	for(std::size_t c = 0; c < m_columns.size(); ++c) {
@@ -97,13 +95,11 @@ void Table::ComputeLines() const {
 	// Single cells first, then spanning cells spread what they still lack
 	// equally over their lines.
 	for(int spanning = 0; spanning < 2; ++spanning) {
-		for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-			const Widget* child = GetSlot(i);
-			const PackInfo& info = GetPackInfoAt(i);
-			if(!child || !child->IsLocallyVisible() || !usable(info)) {
-				continue;
+		ForEachShownChild([&](const Widget& child, const PackInfo& info) {
+			if(!usable(info)) {
+				return;
 			}
-			const sf::Vector2f& requisition = child->GetRequisition();
+			const sf::Vector2f& requisition = child.GetRequisition();
 			const sf::Vector2<std::uint32_t> first = priv::Corner(info.cell);
 			const sf::Vector2<std::uint32_t> span = priv::Size(info.cell);
 			auto apply = [spanning](std::vector<Line>& lines, std::uint32_t first, std::uint32_t span, float need,
@@ -128,7 +124,7 @@ void Table::ComputeLines() const {
 			};
 			apply(m_columns, first.x, span.x, requisition.x + 2.f * info.padding.x, (info.x_options & EXPAND) != 0);
 			apply(m_rows, first.y, span.y, requisition.y + 2.f * info.padding.y, (info.y_options & EXPAND) != 0);
-		}
+		});
 	}
 }
 
@@ -180,24 +176,22 @@ void Table::AllocateChildren() const {
 		start = std::round(inner_start);
 		size = std::round(inner_start + extent) - start;
 	};
-	for(std::size_t i = 0; i < GetSlotCount(); ++i) {
-		Widget* child = GetSlot(i);
-		const PackInfo& info = GetPackInfoAt(i);
+	ForEachShownChild([&](Widget& child, const PackInfo& info) {
 		const sf::Vector2<std::uint32_t> first = priv::Corner(info.cell);
 		const sf::Vector2<std::uint32_t> span = priv::Size(info.cell);
-		if(!child || !child->IsLocallyVisible() || static_cast<std::size_t>(first.x) + span.x > m_columns.size() ||
+		if(static_cast<std::size_t>(first.x) + span.x > m_columns.size() ||
 		   static_cast<std::size_t>(first.y) + span.y > m_rows.size()) {
-			continue;
+			return;
 		}
-		const sf::Vector2f& requisition = child->GetRequisition();
+		const sf::Vector2f& requisition = child.GetRequisition();
 		float x = 0.f;
 		float y = 0.f;
 		float width = 0.f;
 		float height = 0.f;
 		place(m_columns, first.x, span.x, info.padding.x, (info.x_options & FILL) != 0, requisition.x, x, width);
 		place(m_rows, first.y, span.y, info.padding.y, (info.y_options & FILL) != 0, requisition.y, y, height);
-		child->SetAllocation(sf::FloatRect({x, y}, {width, height}));
-	}
+		child.SetAllocation(sf::FloatRect({x, y}, {width, height}));
+	});
 }
 
 }

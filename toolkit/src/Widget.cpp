@@ -68,13 +68,16 @@ void ForEachChild(const std::vector<Widget::Ptr>* children, Visit visit) {
 
 namespace {
 
-// One copy of each class and id pair in use; never freed, as they are few.
+// One copy of each class and id pair in use. Never freed, as they are few
+// and widgets point into them (see GlyphTable::For in priv/Text.hpp).
 const std::pair<std::string, std::string>* Intern(const std::string& cls, const std::string& id) {
 	static auto* names = new std::set<std::pair<std::string, std::string>>();
 	return &*names->emplace(cls, id).first;
 }
 
 }
+
+// ---- Construction ----
 
 Widget::Widget() :
 	m_names(Intern(std::string(), std::string())),
@@ -91,6 +94,8 @@ Widget::Widget() :
 }
 
 Widget::~Widget() = default;
+
+// ---- State: visibility, names, focus, visual state, parent and signals ----
 
 void Widget::Show(bool show) {
 	if(show == m_visible) {
@@ -145,6 +150,92 @@ const std::string& Widget::GetId() const {
 	return m_names->second;
 }
 
+void Widget::GrabFocus() {
+	Context& context = Context::Get();
+	Ptr previous = context.GetFocused();
+	if(previous.get() == this) {
+		return;
+	}
+	context.SetFocused(shared_from_this());
+	if(previous) {
+		previous->Emit(OnLostFocus);
+	}
+	Emit(OnGainFocus);
+}
+
+bool Widget::HasFocus() const {
+	return Context::Get().GetFocused().get() == this;
+}
+
+void Widget::SetState(State state) {
+	if(state == m_state) {
+		return;
+	}
+	const State old_state = m_state;
+	GetLook();
+	const std::shared_ptr<const priv::Style> before = m_style;
+	m_state = state;
+	if(GetChildList()) {
+		InvalidateStyle();
+	}
+	else {
+		m_style_dirty = true;
+		const priv::Style& after = GetLook();
+		if(after.font != before->font || after.character_size != before->character_size ||
+		   after.padding != before->padding || after.border_width != before->border_width) {
+			MarkRequisitionDirty();
+		}
+	}
+	HandleStateChange(old_state);
+	Emit(OnStateChange);
+}
+
+Widget::State Widget::GetState() const {
+	return m_state;
+}
+
+void Widget::HandleStateChange(State) {
+	Invalidate();
+}
+
+SharedPtr<Container> Widget::GetParent() {
+	if(!m_parent) {
+		return nullptr;
+	}
+	return std::static_pointer_cast<Container>(m_parent->weak_from_this().lock());
+}
+
+SharedPtr<const Container> Widget::GetParent() const {
+	if(!m_parent) {
+		return nullptr;
+	}
+	return std::static_pointer_cast<const Container>(m_parent->weak_from_this().lock());
+}
+
+const Widget* Widget::GetRoot() const {
+	const Widget* widget = this;
+	while(widget->m_parent) {
+		widget = widget->m_parent;
+	}
+	return widget;
+}
+
+const std::vector<Widget::Ptr>* Widget::GetChildList() const {
+	return nullptr;
+}
+
+Signal& Widget::GetSignal(Signal::SignalID id) {
+	if(!m_signals) {
+		m_signals.reset(new std::map<Signal::SignalID, Signal>());
+	}
+	return (*m_signals)[id];
+}
+
+void Widget::Update(float) {
+}
+
+// ---- Layout: requisitions and allocations, computed lazily from the root ----
+
 void Widget::SetRequisition(const sf::Vector2f& requisition) {
 	m_requested_size = requisition;
 	MarkRequisitionDirty();
@@ -152,7 +243,7 @@ void Widget::SetRequisition(const sf::Vector2f& requisition) {
 
 const sf::Vector2f& Widget::GetRequisition() const {
 	const Widget* root = GetRoot();
-	if(root->m_layout_generation != ThemeGeneration()) {
+	if(root->m_theme_seen_by_layout != ThemeGeneration()) {
 		root->RefreshThemeRecursive();
 	}
 	if(m_requisition_dirty) {
@@ -236,70 +327,122 @@ sf::Vector2f Widget::GetAbsolutePosition() const {
 	return position;
 }
 
-void Widget::GrabFocus() {
-	Context& context = Context::Get();
-	Ptr previous = context.GetFocused();
-	if(previous.get() == this) {
-		return;
-	}
-	context.SetFocused(shared_from_this());
-	if(previous) {
-		previous->Emit(OnLostFocus);
-	}
-	Emit(OnGainFocus);
+void Widget::RequestResize() const {
+	MarkRequisitionDirty();
 }
 
-bool Widget::HasFocus() const {
-	return Context::Get().GetFocused().get() == this;
-}
-
-void Widget::SetState(State state) {
-	if(state == m_state) {
-		return;
-	}
-	const State old_state = m_state;
-	GetLook();
-	const std::shared_ptr<const priv::Style> before = m_style;
-	m_state = state;
-	if(GetChildList()) {
-		InvalidateStyle();
-	}
-	else {
-		m_style_dirty = true;
-		const priv::Style& after = GetLook();
-		if(after.font != before->font || after.character_size != before->character_size ||
-		   after.padding != before->padding || after.border_width != before->border_width) {
-			MarkRequisitionDirty();
+void Widget::MarkRequisitionDirty() const {
+	const Widget* widget = this;
+	while(true) {
+		widget->m_requisition_dirty = true;
+		widget->m_layout_dirty = true;
+		widget->TellDesktop();
+		if(!widget->m_parent) {
+			break;
 		}
+		widget = widget->m_parent;
 	}
-	HandleStateChange(old_state);
-	Emit(OnStateChange);
+	widget->m_render_dirty = true;
 }
 
-Widget::State Widget::GetState() const {
-	return m_state;
+void Widget::TellDesktop() const {
+	if(m_desktop) {
+		m_desktop->WindowChanged(*this);
+	}
 }
 
-SharedPtr<Container> Widget::GetParent() {
-	if(!m_parent) {
-		return nullptr;
-	}
-	return std::static_pointer_cast<Container>(m_parent->weak_from_this().lock());
+void Widget::EnsureLayout() const {
+	GetRoot()->LayoutRoot();
 }
 
-SharedPtr<const Container> Widget::GetParent() const {
-	if(!m_parent) {
-		return nullptr;
+void Widget::LayoutRoot() const {
+	if(m_in_layout) {
+		return;
 	}
-	return std::static_pointer_cast<const Container>(m_parent->weak_from_this().lock());
+	if(m_theme_seen_by_layout != ThemeGeneration()) {
+		RefreshThemeRecursive();
+	}
+	if(!m_requisition_dirty && !m_layout_dirty) {
+		return;
+	}
+	// Signals raised while laying out (size changes) run after it.
+	priv::Dispatch::Scope scope;
+	m_in_layout = true;
+	// One pass usually settles the tree. A widget whose requisition depends
+	// on the width it is given (a wrapping label) asks for a new one once it
+	// learns that width, so a second pass follows; no container makes a
+	// width depend on a height, so two passes settle such a tree. The other
+	// two are slack; a tree still dirty after four would be cycling (a size
+	// that flips each pass), so the loop stops there and the tree is drawn
+	// as the last pass left it, rather than hang the frame.
+	for(int pass = 0; pass < 4 && (m_requisition_dirty || m_layout_dirty); ++pass) {
+		const sf::Vector2f size = GetRootSize(GetRequisition());
+		Allocate(sf::FloatRect(priv::Corner(m_allocation), size));
+	}
+	m_requisition_dirty = false;
+	m_layout_dirty = false;
+	m_in_layout = false;
 }
 
-Signal& Widget::GetSignal(Signal::SignalID id) {
-	if(!m_signals) {
-		m_signals.reset(new std::map<Signal::SignalID, Signal>());
-	}
-	return (*m_signals)[id];
+void Widget::AllocateChildren() const {
 }
+
+void Widget::HandleSizeChange(const sf::Vector2f&) const {
+}
+
+sf::Vector2f Widget::GetRootSize(const sf::Vector2f& requisition) const {
+	return requisition;
+}
+
+// ---- Style and drawn look: the resolved theme and the cached geometry ----
+
+const priv::Style& Widget::GetLook() const {
+	const unsigned int generation = ThemeGeneration();
+	if(!m_style || m_style_dirty || m_theme_seen_by_style != generation) {
+		m_style = Context::Get().GetEngine().GetTheme().Look(*this);
+		m_style_dirty = false;
+		m_theme_seen_by_style = generation;
+	}
+	return *m_style;
+}
+
+void Widget::InvalidateStyle() {
+	m_style_dirty = true;
+	m_geometry_dirty = true;
+	ForEachChild(GetChildList(), [](Widget& child) { child.InvalidateStyle(); });
+	MarkRequisitionDirty();
+}
+
+void Widget::RefreshThemeRecursive() const {
+	m_style_dirty = true;
+	m_geometry_dirty = true;
+	m_requisition_dirty = true;
+	m_layout_dirty = true;
+	m_render_dirty = true;
+	m_theme_seen_by_layout = ThemeGeneration();
+	ForEachChild(GetChildList(), [](Widget& child) { child.RefreshThemeRecursive(); });
+}
+
+void Widget::Invalidate() const {
+	m_geometry_dirty = true;
+	MarkRenderDirty();
+}
+
+void Widget::MarkRenderDirty() const {
+	GetRoot()->m_render_dirty = true;
+}
+
+void Widget::DropGeometry() const {
+	m_geometry.reset();
+	m_geometry_dirty = true;
+	m_render_dirty = true;
+	ForEachChild(GetChildList(), [](Widget& child) { child.DropGeometry(); });
+}
+
+void Widget::BuildGeometry(priv::Geometry&) const {
+}
+
+// ---- Routing: mouse and key events through the tree, and the signals they raise ----
 
 void Widget::HandleEvent(const sf::Event& event) {
 	priv::Dispatch::Scope scope;
@@ -313,7 +456,7 @@ void Widget::HandleEvent(const sf::Event& event) {
 			if(m_parent) {
 				origin = m_parent->GetAbsolutePosition() + m_parent->GetChildOffset();
 			}
-			RouteEvent(event, origin);
+			RouteEvent(priv::ReadMouse(event), origin);
 			break;
 		}
 		case priv::EventKind::MouseLeft:
@@ -329,127 +472,11 @@ void Widget::HandleEvent(const sf::Event& event) {
 	}
 }
 
-void Widget::Update(float) {
-}
-
-void Widget::RequestResize() const {
-	MarkRequisitionDirty();
-}
-
-void Widget::Invalidate() const {
-	m_geometry_dirty = true;
-	MarkRenderDirty();
-}
-
-void Widget::AllocateChildren() const {
-}
-
-void Widget::HandleSizeChange(const sf::Vector2f&) const {
-}
-
-void Widget::BuildGeometry(priv::Geometry&) const {
-}
-
-void Widget::HandleStateChange(State) {
-	Invalidate();
-}
-
-void Widget::HandleMouseMoveEvent(int, int) {
-}
-
-void Widget::HandleMouseButtonEvent(sf::Mouse::Button, bool, int, int) {
-}
-
-void Widget::HandleMouseEnter(int, int) {
-}
-
-void Widget::HandleMouseLeave(int, int) {
-}
-
-void Widget::HandleKeyEvent(const sf::Event&) {
-}
-
-bool Widget::TakesClickAlone() const {
-	return false;
-}
-
-sf::Vector2f Widget::GetChildOffset() const {
-	return sf::Vector2f();
-}
-
-bool Widget::ClipsChildren() const {
-	return false;
-}
-
-sf::Vector2f Widget::GetRootSize(const sf::Vector2f& requisition) const {
-	return requisition;
-}
-
-const std::vector<Widget::Ptr>* Widget::GetChildList() const {
-	return nullptr;
-}
-
-const priv::Style& Widget::GetLook() const {
-	const unsigned int generation = ThemeGeneration();
-	if(!m_style || m_style_dirty || m_style_generation != generation) {
-		m_style = Context::Get().GetEngine().GetTheme().Look(*this);
-		m_style_dirty = false;
-		m_style_generation = generation;
-	}
-	return *m_style;
-}
-
-bool Widget::IsMouseInWidget() const {
-	return m_mouse_in;
-}
-
-bool Widget::IsMouseButtonDown(sf::Mouse::Button button) const {
-	if(button == sf::Mouse::Button::Left) {
-		return m_left_down;
-	}
-	if(button == sf::Mouse::Button::Right) {
-		return m_right_down;
-	}
-	return false;
-}
-
-void Widget::Emit(Signal::SignalID id) const {
-	priv::Dispatch::Emit(*this, id);
-}
-
-void Widget::EnsureLayout() const {
-	GetRoot()->LayoutRoot();
-}
-
-void Widget::InvalidateStyle() {
-	m_style_dirty = true;
-	m_geometry_dirty = true;
-	ForEachChild(GetChildList(), [](Widget& child) { child.InvalidateStyle(); });
-	MarkRequisitionDirty();
-}
-
-void Widget::DropGeometry() const {
-	m_geometry.reset();
-	m_geometry_dirty = true;
-	m_render_dirty = true;
-	ForEachChild(GetChildList(), [](Widget& child) { child.DropGeometry(); });
-}
-
-void Widget::RefreshThemeRecursive() const {
-	m_style_dirty = true;
-	m_geometry_dirty = true;
-	m_requisition_dirty = true;
-	m_layout_dirty = true;
-	m_render_dirty = true;
-	m_layout_generation = ThemeGeneration();
-	ForEachChild(GetChildList(), [](Widget& child) { child.RefreshThemeRecursive(); });
-}
-
-bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip) {
+bool Widget::RouteEvent(const priv::MouseInput& input, sf::Vector2f origin, const sf::FloatRect& clip) {
 	if(!m_visible) {
 		return false;
 	}
-	const sf::Vector2f mouse(priv::MousePosition(event));
+	const sf::Vector2f mouse(input.position);
 	const sf::FloatRect rect(origin + priv::Corner(m_allocation), priv::Size(m_allocation));
 	const bool inside = rect.contains(mouse) && clip.contains(mouse);
 	bool taken = false;
@@ -457,34 +484,18 @@ bool Widget::RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::F
 		const sf::Vector2f child_origin = priv::Corner(rect) + GetChildOffset();
 		const sf::FloatRect child_clip = ClipsChildren() ? Intersect(clip, rect) : clip;
 		ForEachChild(children, [&](Widget& child) {
-			if(child.RouteEvent(event, child_origin, child_clip)) {
+			if(child.RouteEvent(input, child_origin, child_clip)) {
 				taken = true;
 			}
 		});
 	}
-	return ProcessOwnEvent(event, inside, taken);
+	return ProcessOwnEvent(input, inside, taken);
 }
 
-void Widget::UpdateHover(bool inside, int x, int y) {
-	if(inside == m_mouse_in) {
-		return;
-	}
-	m_mouse_in = inside;
-	if(inside) {
-		HandleMouseEnter(x, y);
-		Emit(OnMouseEnter);
-	}
-	else {
-		HandleMouseLeave(x, y);
-		Emit(OnMouseLeave);
-	}
-}
-
-bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken) {
-	const priv::EventKind kind = priv::KindOf(event);
-	const sf::Vector2i mouse = priv::MousePosition(event);
-	const int x = mouse.x;
-	const int y = mouse.y;
+bool Widget::ProcessOwnEvent(const priv::MouseInput& input, bool inside, bool click_taken) {
+	const priv::EventKind kind = input.kind;
+	const int x = input.position.x;
+	const int y = input.position.y;
 	if(kind == priv::EventKind::MouseMove) {
 		UpdateHover(inside, x, y);
 		HandleMouseMoveEvent(x, y);
@@ -493,7 +504,7 @@ bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_tak
 		}
 		return click_taken;
 	}
-	const sf::Mouse::Button button = priv::MouseButton(event);
+	const sf::Mouse::Button button = input.button;
 	// A press or release also tells where the pointer is: no prior move needed.
 	UpdateHover(inside, x, y);
 	if(kind == priv::EventKind::MousePress) {
@@ -533,12 +544,37 @@ bool Widget::ProcessOwnEvent(const sf::Event& event, bool inside, bool click_tak
 	return click_taken;
 }
 
+void Widget::UpdateHover(bool inside, int x, int y) {
+	if(inside == m_mouse_in) {
+		return;
+	}
+	m_mouse_in = inside;
+	if(inside) {
+		HandleMouseEnter(x, y);
+		Emit(OnMouseEnter);
+	}
+	else {
+		HandleMouseLeave(x, y);
+		Emit(OnMouseLeave);
+	}
+}
+
 void Widget::RouteLeave() {
 	if(!m_mouse_in) {
 		return;
 	}
 	ForEachChild(GetChildList(), [](Widget& child) { child.RouteLeave(); });
 	UpdateHover(false, -1, -1);
+}
+
+void Widget::ResetInteraction() {
+	m_mouse_in = false;
+	m_left_down = false;
+	m_right_down = false;
+	if(m_state == State::PRELIGHT || m_state == State::ACTIVE) {
+		SetState(State::NORMAL);
+	}
+	ForEachChild(GetChildList(), [](Widget& child) { child.ResetInteraction(); });
 }
 
 void Widget::RouteKeyEvent(const sf::Event& event) {
@@ -558,70 +594,49 @@ void Widget::RouteKeyEvent(const sf::Event& event) {
 	}
 }
 
-void Widget::MarkRequisitionDirty() const {
-	const Widget* widget = this;
-	while(true) {
-		widget->m_requisition_dirty = true;
-		widget->m_layout_dirty = true;
-		widget->TellDesktop();
-		if(!widget->m_parent) {
-			break;
-		}
-		widget = widget->m_parent;
-	}
-	widget->m_render_dirty = true;
+bool Widget::IsMouseInWidget() const {
+	return m_mouse_in;
 }
 
-void Widget::TellDesktop() const {
-	if(m_desktop) {
-		m_desktop->WindowChanged(*this);
+bool Widget::IsMouseButtonDown(sf::Mouse::Button button) const {
+	if(button == sf::Mouse::Button::Left) {
+		return m_left_down;
 	}
+	if(button == sf::Mouse::Button::Right) {
+		return m_right_down;
+	}
+	return false;
 }
 
-void Widget::MarkRenderDirty() const {
-	GetRoot()->m_render_dirty = true;
+void Widget::Emit(Signal::SignalID id) const {
+	priv::Dispatch::Emit(*this, id);
 }
 
-void Widget::LayoutRoot() const {
-	if(m_in_layout) {
-		return;
-	}
-	if(m_layout_generation != ThemeGeneration()) {
-		RefreshThemeRecursive();
-	}
-	if(!m_requisition_dirty && !m_layout_dirty) {
-		return;
-	}
-	// Signals raised while laying out (size changes) run after it.
-	priv::Dispatch::Scope scope;
-	m_in_layout = true;
-	// A wrapping label may change its height once it learns its width, so a
-	// second pass can be needed; more would mean a cycle, which is cut.
-	for(int pass = 0; pass < 4 && (m_requisition_dirty || m_layout_dirty); ++pass) {
-		const sf::Vector2f size = GetRootSize(GetRequisition());
-		Allocate(sf::FloatRect(priv::Corner(m_allocation), size));
-	}
-	m_requisition_dirty = false;
-	m_layout_dirty = false;
-	m_in_layout = false;
+void Widget::HandleMouseMoveEvent(int, int) {
 }
 
-void Widget::ResetInteraction() {
-	m_mouse_in = false;
-	m_left_down = false;
-	m_right_down = false;
-	if(m_state == State::PRELIGHT || m_state == State::ACTIVE) {
-		SetState(State::NORMAL);
-	}
-	ForEachChild(GetChildList(), [](Widget& child) { child.ResetInteraction(); });
+void Widget::HandleMouseButtonEvent(sf::Mouse::Button, bool, int, int) {
 }
 
-const Widget* Widget::GetRoot() const {
-	const Widget* widget = this;
-	while(widget->m_parent) {
-		widget = widget->m_parent;
-	}
-	return widget;
+void Widget::HandleMouseEnter(int, int) {
+}
+
+void Widget::HandleMouseLeave(int, int) {
+}
+
+void Widget::HandleKeyEvent(const sf::Event&) {
+}
+
+bool Widget::TakesClickAlone() const {
+	return false;
+}
+
+sf::Vector2f Widget::GetChildOffset() const {
+	return sf::Vector2f();
+}
+
+bool Widget::ClipsChildren() const {
+	return false;
 }
 
 }

@@ -23,6 +23,8 @@ Window::Ptr Window::Create(char style) {
 
 namespace {
 
+// One copy of each title in use, never freed (see GlyphTable::For in
+// priv/Text.hpp).
 const sf::String* InternTitle(const sf::String& title) {
 	static std::set<sf::String>* titles = new std::set<sf::String>();
 	return &*titles->insert(title).first;
@@ -41,6 +43,9 @@ const std::string& Window::GetName() const {
 }
 
 void Window::SetTitle(const sf::String& title) {
+	if(title == *m_title) {
+		return;
+	}
 	m_title = InternTitle(title);
 	Invalidate();
 }
@@ -202,7 +207,8 @@ void Window::HandleMouseMoveEvent(int x, int y) {
 	const sf::Vector2f origin = GetAbsolutePosition();
 	const sf::FloatRect& allocation = CurrentAllocation();
 	if(m_dragging) {
-		// No clamping: the game keeps its windows on screen itself.
+		// No clamping: a window may be dragged partly off the target, and
+		// keeping it on screen is left to the program that owns it.
 		const sf::Vector2f parent_origin = origin - priv::Corner(allocation);
 		SetPosition(cursor - m_drag_offset - parent_origin);
 		return;

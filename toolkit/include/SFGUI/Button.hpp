@@ -19,6 +19,7 @@ public:
 
 	const std::string& GetName() const override;
 
+	// Setting the label it already shows costs a comparison and changes nothing.
 	void SetLabel(const sf::String& label);
 	const sf::String& GetLabel() const;
 

@@ -32,13 +32,17 @@ public:
 	const WidgetsList& GetChildren() const;
 
 protected:
+	// The options of a table cell given none: Table::EXPAND | Table::FILL
+	// (Table checks that the two agree).
+	static constexpr int DEFAULT_TABLE_OPTIONS = 3;
+
 	// How a child is placed; each container uses the fields it needs.
 	struct PackInfo {
-		sf::Vector2f position;        // Fixed
-		sf::Rect<std::uint32_t> cell; // Table: column, row, spans
-		sf::Vector2f padding;         // Table
-		int x_options = 3;            // Table: EXPAND | FILL
-		int y_options = 3;
+		sf::Vector2f position;                 // Fixed
+		sf::Rect<std::uint32_t> cell;          // Table: column, row, spans
+		sf::Vector2f padding;                  // Table
+		int x_options = DEFAULT_TABLE_OPTIONS; // Table
+		int y_options = DEFAULT_TABLE_OPTIONS;
 		bool expand = true; // Box
 		bool fill = true;   // Box
 	};
@@ -51,7 +55,19 @@ protected:
 	// until the list is next compacted.
 	std::size_t GetSlotCount() const;
 	Widget* GetSlot(std::size_t index) const;
-	const PackInfo& GetPackInfoAt(std::size_t index) const;
+	// Calls `visit(child, info)` for each child that is shown, in slot order,
+	// with its placement: the walk every layout makes. It goes by index over
+	// the live list, since laying a child out may run handlers that add or
+	// remove children.
+	template <typename Visit>
+	void ForEachShownChild(Visit&& visit) const {
+		for(std::size_t i = 0; i < m_children.size(); ++i) {
+			Widget* child = m_children[i].get();
+			if(child && child->IsLocallyVisible()) {
+				visit(*child, m_pack[i]);
+			}
+		}
+	}
 	// Number of children.
 	std::size_t GetChildCount() const;
 	// Whether another child may be added (a Bin holds only one).

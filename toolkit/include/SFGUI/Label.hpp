@@ -30,6 +30,7 @@ public:
 
 	const std::string& GetName() const override;
 
+	// Setting the text it already shows costs a comparison and changes nothing.
 	void SetText(const sf::String& text);
 	const sf::String& GetText() const;
 

@@ -13,10 +13,10 @@
 
 namespace sfg {
 
-// The drawing context. Construct one before the first widget and keep it
-// until the last window is gone.
 class Widget;
 
+// The drawing context. Construct one before the first widget and keep it
+// until the last window is gone.
 class SFGUI {
 public:
 	SFGUI();

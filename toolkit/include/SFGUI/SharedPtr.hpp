@@ -6,7 +6,9 @@
 namespace sfg {
 
 // Widgets are always owned through shared pointers; a container holds shared
-// references to its children, a child holds a weak one to its parent.
+// references to its children. A child knows its parent by a plain pointer,
+// which owns nothing and which the container clears when it lets the child
+// go or is destroyed; GetParent() makes a shared pointer from it.
 template <typename T>
 using SharedPtr = std::shared_ptr<T>;
 

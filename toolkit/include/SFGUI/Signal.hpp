@@ -9,8 +9,8 @@ namespace sfg {
 
 // A list of handlers run in connection order when the signal is emitted.
 // Connecting or disconnecting (even the running handler) while the signal is
-// being emitted is safe: a handler disconnected before its turn does not run,
-// one connected during emission runs from the next emission on.
+// being emitted is safe: a handler disconnected before it is reached does not
+// run, one connected during emission runs from the next emission on.
 class Signal {
 public:
 	// Identifies a kind of signal, e.g. sfg::Widget::OnLeftClick.

@@ -20,6 +20,7 @@ public:
 	typedef SharedPtr<const Table> PtrConst;
 
 	enum AttachOption : int { EXPAND = 1 << 0, FILL = 1 << 1 };
+	static_assert((EXPAND | FILL) == DEFAULT_TABLE_OPTIONS, "a cell given no options expands and fills");
 
 	static Ptr Create();
 

@@ -20,6 +20,7 @@ class Desktop;
 
 namespace priv {
 struct Geometry;
+struct MouseInput;
 struct Style;
 class Batcher;
 class Dispatch;
@@ -194,8 +195,8 @@ private:
 	// Routes a mouse event through the subtree. `origin` is the parent's
 	// absolute child origin, `clip` the visible area (by default nothing is
 	// clipped). Returns whether a widget in the subtree took a click alone.
-	bool RouteEvent(const sf::Event& event, sf::Vector2f origin, const sf::FloatRect& clip = NoClip);
-	bool ProcessOwnEvent(const sf::Event& event, bool inside, bool click_taken);
+	bool RouteEvent(const priv::MouseInput& input, sf::Vector2f origin, const sf::FloatRect& clip = NoClip);
+	bool ProcessOwnEvent(const priv::MouseInput& input, bool inside, bool click_taken);
 	// Clears hover of a subtree the pointer is no longer over.
 	void RouteLeave();
 	void MarkRequisitionDirty() const;
@@ -239,10 +240,36 @@ private:
 	std::unique_ptr<std::map<Signal::SignalID, Signal>> m_signals;
 	std::uint32_t m_child_index = 0;
 	std::uint32_t m_desktop_slot = 0; // its place in m_desktop's stack
-	mutable unsigned int m_style_generation = 0;
-	mutable unsigned int m_layout_generation = 0;
+	// The lazy state. A change only sets flags; the work is done once, by
+	// whoever next needs its result. Each flag is one bit, as there are many
+	// widgets; the constructor starts every dirty flag set.
+	//
+	//   flag / counter       set by                                 cleared by       causes
+	//   requisition_dirty    MarkRequisitionDirty, on the widget    GetRequisition,  CalculateRequisition on the next
+	//                        and each ancestor (a resize, a child   LayoutRoot       GetRequisition; at the root, a
+	//                        added or removed, shown or hidden, a                    layout pass
+	//                        new style); RefreshThemeRecursive
+	//   layout_dirty         MarkRequisitionDirty, Show, Allocate   Allocate,        AllocateChildren on the next
+	//                        to a new size, RefreshThemeRecursive   LayoutRoot       Allocate, even to the same rect;
+	//                                                                                at the root, a layout pass
+	//   geometry_dirty       Invalidate, InvalidateStyle, Allocate  Batcher::Collect BuildGeometry when next drawn
+	//                        to a new size, DropGeometry,
+	//                        RefreshThemeRecursive
+	//   render_dirty         MarkRenderDirty, MarkRequisitionDirty, Batcher::Prepare the root's batches collected again
+	//   (on the root)        a root's Allocate to a new size,                        from every widget's geometry
+	//                        DropGeometry, RefreshThemeRecursive
+	//   style_dirty          SetState, InvalidateStyle,             GetLook          the theme asked for the look again
+	//                        RefreshThemeRecursive
+	//   in_layout (guard)    LayoutRoot, while its passes run       LayoutRoot       a LayoutRoot reached from a getter
+	//                                                                                during layout returns at once
+	//   theme_seen_by_style  GetLook: the theme generation it       (a count)        another generation: the theme
+	//                        last resolved the look under                            asked for the look again
+	//   theme_seen_by_layout RefreshThemeRecursive: the generation  (a count)        another generation at the root:
+	//                        it last refreshed the tree for                          the whole tree refreshed (every
+	//                                                                                flag above set) before layout
+	mutable unsigned int m_theme_seen_by_style = 0;
+	mutable unsigned int m_theme_seen_by_layout = 0;
 	State m_state = State::NORMAL;
-	// Flags, one bit each (set in the constructor): there are many widgets.
 	bool m_visible : 1;
 	mutable bool m_requisition_dirty : 1;
 	mutable bool m_layout_dirty : 1;

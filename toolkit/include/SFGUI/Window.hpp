@@ -31,6 +31,7 @@ public:
 
 	const std::string& GetName() const override;
 
+	// Setting the title it already shows costs a comparison and changes nothing.
 	void SetTitle(const sf::String& title);
 	const sf::String& GetTitle() const;
 

@@ -101,41 +101,41 @@ inline EventKind KindOf(const sf::Event& event) {
 #endif
 }
 
-// Where the pointer is, in window pixels, for a mouse move, press or release
-// (nothing sensible for other events).
-inline sf::Vector2i MousePosition(const sf::Event& event) {
+// A mouse move, press or release as routing needs it: its kind, where the
+// pointer is (window pixels) and, for a press or release, the button. The one
+// place the toolkit reads these from an event: each event is read once, at
+// the desktop or widget it is handed to, and the routing passes this on.
+struct MouseInput {
+	EventKind kind = EventKind::Other;
+	sf::Vector2i position;
+	sf::Mouse::Button button = sf::Mouse::Button::Left;
+};
+
+inline MouseInput ReadMouse(const sf::Event& event) {
+	MouseInput input;
+	input.kind = KindOf(event);
 #if SFML_VERSION_MAJOR >= 3
 	if(const auto* moved = event.getIf<sf::Event::MouseMoved>()) {
-		return moved->position;
+		input.position = moved->position;
 	}
-	if(const auto* pressed = event.getIf<sf::Event::MouseButtonPressed>()) {
-		return pressed->position;
+	else if(const auto* pressed = event.getIf<sf::Event::MouseButtonPressed>()) {
+		input.position = pressed->position;
+		input.button = pressed->button;
 	}
-	if(const auto* released = event.getIf<sf::Event::MouseButtonReleased>()) {
-		return released->position;
+	else if(const auto* released = event.getIf<sf::Event::MouseButtonReleased>()) {
+		input.position = released->position;
+		input.button = released->button;
 	}
-	return sf::Vector2i();
 #else
-	if(event.type == sf::Event::MouseMoved) {
-		return sf::Vector2i(event.mouseMove.x, event.mouseMove.y);
+	if(input.kind == EventKind::MouseMove) {
+		input.position = sf::Vector2i(event.mouseMove.x, event.mouseMove.y);
 	}
-	return sf::Vector2i(event.mouseButton.x, event.mouseButton.y);
+	else if(input.kind == EventKind::MousePress || input.kind == EventKind::MouseRelease) {
+		input.position = sf::Vector2i(event.mouseButton.x, event.mouseButton.y);
+		input.button = event.mouseButton.button;
+	}
 #endif
-}
-
-// The button of a mouse press or release.
-inline sf::Mouse::Button MouseButton(const sf::Event& event) {
-#if SFML_VERSION_MAJOR >= 3
-	if(const auto* pressed = event.getIf<sf::Event::MouseButtonPressed>()) {
-		return pressed->button;
-	}
-	if(const auto* released = event.getIf<sf::Event::MouseButtonReleased>()) {
-		return released->button;
-	}
-	return sf::Mouse::Button::Left;
-#else
-	return event.mouseButton.button;
-#endif
+	return input;
 }
 
 inline bool LoadFont(sf::Font& font, const std::string& path) {

@@ -10,7 +10,8 @@ namespace priv {
 
 // A widget's resolved theme in its current state. Theme::Resolve sets every
 // field; the values a widget has when no theme says otherwise are those of
-// the built-in rule in Theme.cpp, and nowhere else.
+// the built-in rule in Theme.cpp, and nowhere else. What each field does,
+// where it is drawn and its unit: Theme::Property.
 struct Style {
 	sf::Color color;
 	sf::Color background_color;

@@ -31,7 +31,7 @@ GlyphMetrics GlyphTable::Fetch(char32_t code_point) const {
 	return metrics;
 }
 
-const GlyphMetrics& GlyphTable::Get(char32_t code_point) {
+GlyphMetrics GlyphTable::Get(char32_t code_point) {
 	if(code_point < 128) {
 		if(!m_ascii_loaded[code_point]) {
 			m_ascii[code_point] = Fetch(code_point);
@@ -246,6 +246,7 @@ std::shared_ptr<const TextLayout> SharedLayout(const sf::String& text, const sf:
 		layout->source = text;
 		return layout;
 	}
+	// Never freed, as the glyph tables are not (see GlyphTable::For).
 	static auto* layouts = new std::unordered_map<LayoutKey, std::shared_ptr<const TextLayout>, LayoutKeyHash>();
 	LayoutKey key{std::u32string(text.begin(), text.end()), font, size, line_height};
 	auto found = layouts->find(key);
@@ -274,7 +275,7 @@ void AppendText(std::vector<sf::Vertex>& out, const TextLayout& layout, sf::Vect
 		float pen = std::round(origin.x);
 		for(std::size_t i = line.begin; i < line.end; ++i) {
 			const char32_t c = layout.text[i];
-			const GlyphMetrics& glyph = glyphs.Get(c);
+			const GlyphMetrics glyph = glyphs.Get(c);
 			if(c != U' ' && Size(glyph.texture_rect).x > 0.f) {
 				const sf::FloatRect quad(sf::Vector2f(pen, baseline) + Corner(glyph.bounds), Size(glyph.bounds));
 				AppendQuad(out, quad, color, glyph.texture_rect);

@@ -26,10 +26,21 @@ struct GlyphMetrics {
 class GlyphTable {
 public:
 	GlyphTable(const sf::Font* font, unsigned int size);
-	const GlyphMetrics& Get(char32_t code_point);
+	// By value: the table may grow (or start over) on the next lookup, which
+	// would leave a reference into it dangling.
+	GlyphMetrics Get(char32_t code_point);
 	const sf::Texture* GetTexture() const;
 
 	// The shared table of a font at a size.
+	//
+	// This and the toolkit's other process-wide tables (the shared text
+	// layouts, the interned class and id names and window titles, the
+	// context with its fonts) are made on first use and never freed, on
+	// purpose. Widgets point into them, and a widget may be destroyed, or
+	// even drawn, from a static object's destructor, after a table with a
+	// destructor of its own would already be gone: left alone, they outlive
+	// every widget whatever the order of destruction at exit. Each is small
+	// or bounded, and the system takes the memory back when the process ends.
 	static GlyphTable& For(const sf::Font* font, unsigned int size);
 
 private:
@@ -73,8 +84,8 @@ void LayoutText(TextLayout& layout, const sf::String& text, const sf::Font* font
 				float wrap_width);
 
 // The layout of a text without wrapping, shared by everyone who shows the
-// same text in the same font, size and line height (labels made anew each
-// turn, a window per turn with the same message): one copy serves them all.
+// same text in the same font, size and line height (labels made anew on
+// every refresh, many windows showing one message): one copy serves them all.
 std::shared_ptr<const TextLayout> SharedLayout(const sf::String& text, const sf::Font* font, unsigned int size,
 											   float line_height);
 

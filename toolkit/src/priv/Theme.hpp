@@ -37,20 +37,40 @@ namespace priv {
 // selectors of one group are filed once.
 class Theme {
 public:
+	// The properties the toolkit draws with: what each does, where it is
+	// drawn, and its unit. Colours are written #RRGGBB or #RRGGBBAA; lengths
+	// are pixels from 0 to 10000. The default of each is in the built-in rule
+	// for `*` (Theme.cpp).
+	//
+	// Adding one: (1) an enumerator here, with its line; (2) its name in
+	// g_property_names (ThemeParser.cpp; a static_assert checks the count);
+	// (3) its case in ParseDeclaration's switch (-Wswitch names a missing
+	// one); (4) its default in the built-in `*` rule; (5) a field in Style
+	// and its line in Resolve; (6) if it changes a leaf's size, the
+	// comparison in Widget::SetState that asks for a new requisition.
 	enum Property {
-		COLOR,
-		BACKGROUND_COLOR,
-		BORDER_COLOR,
-		BORDER_COLOR_SHIFT,
-		BORDER_WIDTH,
-		PADDING,
-		SPACING,
-		GAP,
-		FONT_NAME,
-		FONT_SIZE,
-		TITLE_BACKGROUND_COLOR,
-		TITLE_PADDING,
-		OTHER,
+		COLOR,                  // Text of labels, buttons and window titles. Colour.
+		BACKGROUND_COLOR,       // Fill of buttons and of windows with a background; an opaque window hides
+								// what lies under it (its alpha decides). Colour.
+		BORDER_COLOR,           // A window's bevelled border and its resize grip, shaded by
+								// BorderColorShift. Colour.
+		BORDER_COLOR_SHIFT,     // How far bevel edges are lightened and darkened (buttons from their
+								// background, windows from BorderColor, the close box from the title's
+								// colour); added to each channel, -255 to 255.
+		BORDER_WIDTH,           // Thickness of the bevel of buttons and windows; also insets a window's
+								// client area and its title text. Pixels.
+		PADDING,                // Space between a button's edge and its label, on each side. Pixels.
+		SPACING,                // Resolved and answered by Lookup, but drawn by nothing: boxes and tables
+								// take their spacing from their own setters. Pixels.
+		GAP,                    // Space between a window's border and its child, on each side. Pixels.
+		FONT_NAME,              // Font of all text: "Default", a file path, or a fontconfig family
+								// (quotes allowed); an unknown name gives the default font.
+		FONT_SIZE,              // Character size of all text, rounded to whole pixels, 1 to 200; it and the
+								// font set the line height. Pixels.
+		TITLE_BACKGROUND_COLOR, // Fill of a window's title bar, and the shades of its close box. Colour.
+		TITLE_PADDING,          // Space around the title text in the title bar (its height is the line
+								// height plus twice this) and around the close box. Pixels.
+		OTHER,                  // Any other name: kept as text, for Lookup only.
 		PROPERTY_COUNT = OTHER
 	};
 
@@ -75,7 +95,10 @@ public:
 	std::size_t GetSelectorTests() const;
 	std::size_t GetResolutions() const;
 
-	// A rule as the parser in Theme.cpp reads it.
+	// What the parser (ThemeParser.cpp) reads a theme into. A Rule is a
+	// group of Selectors and the Declarations they share; a Selector is a
+	// chain of Simple selectors joined by combinators; a Simple selector is
+	// one type (or `*`) with its classes, ids and state.
 	struct Simple {
 		std::string type; // empty: any
 		std::vector<std::string> classes;
@@ -138,6 +161,15 @@ private:
 	mutable std::size_t m_selector_tests = 0;
 	mutable std::size_t m_resolutions = 0;
 };
+
+// Appends `name` so that no two different lists of names read the same: the
+// parser tells a group's selectors apart by such text, and Look files its
+// questions under it.
+inline void AppendName(std::string& out, const std::string& name) {
+	out += std::to_string(name.size());
+	out += ':';
+	out += name;
+}
 
 }
 }
