@@ -15,8 +15,6 @@
 
 namespace
 {
-const int GRIDWIDTH = 46;
-const int GRIDHEIGHT = 18;
 const int SHUFFLESIZE = 40;
 
 // Width and height of a room of each kind, walls included.

@@ -4,6 +4,7 @@
 #include "GameFixture.h"
 #include "GameOver.h"
 #include "RogueWindowInspector.h"
+#include "WorldWindow.h"
 
 #include <SFGUI/Context.hpp>
 #include <SFGUI/Label.hpp>
@@ -25,8 +26,7 @@ TEST_F(ThemeFile, ParsesWithoutASingleBadRule)
 TEST_F(ThemeFile, MapLabelsFadeStepByStepFromFreshToFaint)
 {
     int previousAlpha = -1, previousBrightness = -1;
-    for (const char* step : {"zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine",
-                             "a", "b", "c", "d", "e", "f"})
+    for (const char* step : VisibilityClasses)
     {
         auto label = sfg::Label::Create("lp12");
         label->SetClass(step);

@@ -90,7 +90,7 @@ TEST_F(DesignerFixture, PlacementRules)
     EXPECT_EQ(Designer().Picture()[7].substr(5, 15), "|.l.||.@.||.l.|");
 
     // Each kind fits exactly up to the right and bottom edges of the grid:
-    // its size is what is left of the 46 x 18 grid at the largest left and top.
+    // its size is what is left of the grid at the largest left and top.
     const std::tuple<RoomType, int, int> limits[] = {{LOOK, 41, 13},      {FORAGE, 41, 13},  {PING, 37, 13},
                                                      {PINGFAKE, 37, 13},  {ROCK, 34, 11},    {BPAPER, 34, 11},
                                                      {XSCISSORS, 34, 11}, {TEMPLATE, 32, 9}, {CREATE, 32, 9}};
@@ -100,7 +100,8 @@ TEST_F(DesignerFixture, PlacementRules)
         Designer().Place(type, 20, maxTop + 1);
         Designer().Place(type, maxLeft, maxTop);
         ASSERT_EQ(Designer().Rooms().size(), 7u) << RoomTypeToChar(type);
-        EXPECT_EQ(Designer().Rooms()[6]->space, sf::IntRect({maxLeft, maxTop}, {46 - maxLeft, 18 - maxTop}));
+        EXPECT_EQ(Designer().Rooms()[6]->space,
+                  sf::IntRect({maxLeft, maxTop}, {GRIDWIDTH - maxLeft, GRIDHEIGHT - maxTop}));
         Designer().Remove(45, 17);
     }
 
@@ -150,7 +151,7 @@ TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
     world->GetHumanPlayer()->m_DiscoveredRoomTypes.push_back(XSCISSORS);
     Click(createBar->buttons[0]->m_Button);
     EXPECT_TRUE(Designer().Rooms().empty());
-    EXPECT_EQ(Designer().Picture(), Picture(18, std::string(46, ' ')));
+    EXPECT_EQ(Designer().Picture(), Blank());
     ASSERT_EQ(Designer().Choices().size(), 6u);
     Click(Designer().Choices().back()->m_Button);
     EXPECT_EQ(rogueWindow->m_CurrentRoomType, XSCISSORS);
