@@ -18,7 +18,7 @@ namespace
 {
 const std::string TOP = std::string(VONDRELLEX_DATA_TOP) + "/";
 
-TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
+TEST(DataFilesTest, WorldMapIsLandExactlyWhereObjectsMayStand)
 {
     sf::Image map;
     ASSERT_TRUE(map.loadFromFile(TOP + "worldmap.png"));
@@ -47,7 +47,7 @@ TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
     EXPECT_EQ(bad, 0);
 }
 
-TEST(DataFiles, SplashLogosAreTwoOpaqueSquaresThatFadeToBlackAtTheEdge)
+TEST(DataFilesTest, SplashLogosAreTwoOpaqueSquaresThatFadeToBlackAtTheEdge)
 {
     // The splash centres each 256 x 256 picture on a black screen: the
     // outermost ring of pixels is (nearly) black so the edge never shows.
@@ -78,7 +78,7 @@ TEST(DataFiles, SplashLogosAreTwoOpaqueSquaresThatFadeToBlackAtTheEdge)
     }
 }
 
-TEST(DataFiles, MusicIsAMinuteThatLoopsWithoutAClickAndIsNeverSilentOrClipped)
+TEST(DataFilesTest, MusicIsAMinuteThatLoopsWithoutAClickAndIsNeverSilentOrClipped)
 {
     const std::string path = TOP + "Vondrellex.ogg";
     EXPECT_LT(std::filesystem::file_size(path), 1500000u);

@@ -41,7 +41,7 @@ protected:
     }
 };
 
-TEST(WorldWindow, SixteenVisibilityClassesWithBoundariesTakingTheLowerStep)
+TEST_F(WorldWindowTest, SixteenVisibilityClassesWithBoundariesTakingTheLowerStep)
 {
     const char* const* names = VisibilityClasses;
     // Exactly k/16 is step k (the lower one); just above it is step k + 1;
