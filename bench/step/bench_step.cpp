@@ -26,6 +26,7 @@
 #include "World.h"
 #include "WorldWindow.h"
 
+#include "BenchMain.h"
 #include "StartedGame.h"
 
 #include <benchmark/benchmark.h>
@@ -34,12 +35,12 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 
 namespace
 {
+const NeedsDisplay needs("bench_step");
+
 StartedGame game;
 
 const int kUnfindable = -1000000000;
@@ -335,18 +336,3 @@ BENCHMARK(BM_FreshGameKeyPressAndFrame)->Apply(Sizes)->Iterations(300);
 BENCHMARK(BM_LongGameKeyPressAndFrame)->Apply(Sizes)->Iterations(300);
 BENCHMARK(BM_LongGameStepParts)->Apply(Sizes)->Iterations(300);
 BENCHMARK(BM_LongGameFrameOnly)->Apply(Sizes)->Iterations(300);
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("DISPLAY"))
-    {
-        std::printf("bench_step needs a display (run it under xvfb-run); skipped.\n");
-        return 0;
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
