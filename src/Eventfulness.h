@@ -26,7 +26,8 @@ class Window;
 // to the parts it concerns: a turn of the world and the panels that follow
 // it, a new button on a bar, a note, a window raised or added. Reading the
 // world's state goes around it: the status panel, the create bar and the
-// designer read the human side's figures from glob->world themselves, and
+// designer read what they show or copy (the human's risk, known enemies and
+// discovered kinds, the enemy bases left) from glob->world themselves, and
 // the designer hands its templates to the create bar it was given.
 // It owns nothing; start-up fills in the pointers (world and renderer first,
 // the six windows once they all exist) before any key press or click can
