@@ -167,5 +167,3 @@ BENCHMARK(BM_Turn)->Arg(100)->Iterations(200)->UseManualTime()->Unit(benchmark::
 BENCHMARK(BM_Turn)->Arg(1000)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Turn)->Arg(5000)->Iterations(4)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AgedTurn)->Iterations(100)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

@@ -23,9 +23,11 @@ elif ! sources | xargs -0 clang-format-14 --dry-run --Werror; then
 fi
 
 jobs=$(nproc)
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# -Werror as well: the tree builds without a single warning, and stays so.
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVONDRELLEX_WERROR=ON
 cmake --build build/release -j"$jobs"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVONDRELLEX_SANITIZE=ON -DVONDRELLEX_BENCHMARKS=OFF
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVONDRELLEX_SANITIZE=ON -DVONDRELLEX_BENCHMARKS=OFF \
+  -DVONDRELLEX_WERROR=ON
 cmake --build build/asan -j"$jobs"
 
 # -noreset: Xvfb would otherwise restart whenever its last client leaves,

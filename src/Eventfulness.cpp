@@ -108,6 +108,8 @@ void Eventfulness::KeyPressed(compat::KeyEvent keyEvent)
 
     if (code == sf::Keyboard::Key::Space)
         m_MashWindow->SetActive(true);
+    // A key the window system cannot name has no other meaning in the game,
+    // so it is the one left over for reading messages, top one first.
     if (code == sf::Keyboard::Key::Unknown)
         m_NotificationBar->PokeNotification(0);
     // Keys 1..9 poke buttons 0..8 and key 0 pokes button 9, as on the

@@ -21,10 +21,17 @@ namespace sfg
 class Window;
 }
 
-// The event hub: the one object through which the world, the renderer and
-// the windows reach each other. It owns nothing; start-up fills in the
-// pointers (world and renderer first, the six windows once they all exist)
-// before any key press or click can arrive, so nothing here tests for null.
+// The event hub: every event of the game passes through it (key presses,
+// clicks on bar buttons, the world's messages and its end) and it routes each
+// to the parts it concerns: a turn of the world and the panels that follow
+// it, a new button on a bar, a note, a window raised or added. Reading the
+// world's state goes around it: the status panel, the create bar and the
+// designer read what they show or copy (the human's risk, known enemies and
+// discovered kinds, the enemy bases left) from glob->world themselves, and
+// the designer hands its templates to the create bar it was given.
+// It owns nothing; start-up fills in the pointers (world and renderer first,
+// the six windows once they all exist) before any key press or click can
+// arrive, so nothing here tests for null.
 class Eventfulness
 {
 public:

@@ -25,7 +25,10 @@ bool GameOver::Init(bool win)
     box->Pack(m_Label, true, true);
     m_Window->Add(box);
 
-    // Not on the desktop yet: the hub registers it after this returns.
+    // The window asks for the top itself, so it is raised whichever order its
+    // owner registers and initialises it in. The hub registers it after this
+    // returns (and registering puts it on top), so here it finds nothing to
+    // raise yet.
     glob->event->BringToFront(m_Window);
     return true;
 }

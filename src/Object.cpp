@@ -70,11 +70,14 @@ Object::Object() : m_Template(nullptr), m_PlayerID(0), m_VisibleToPlayer(1.0f), 
     ShufflePosition();
 }
 
+sf::Vector2f LandTestPoint(sf::Vector2f position)
+{
+    return position + sf::Vector2f(-10, -10);
+}
+
 bool Object::TryPosition(sf::Vector2f trypos)
 {
-    // Labels hang down and right from their position, so the test point sits
-    // ten pixels up and left of it.
-    const sf::Vector2f p = trypos + sf::Vector2f(-10, -10);
+    const sf::Vector2f p = LandTestPoint(trypos);
     for (const sf::FloatRect& r : LandRects)
     {
         if (r.contains(p))

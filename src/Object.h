@@ -52,13 +52,18 @@ public:
     sf::FloatRect Rect;
 };
 
-// The land of the world map: a position p is allowed when p - (10, 10) lies
-// in one of these rectangles (left and top edges inside, right and bottom
-// edges outside). Map pixels; the world map picture is generated from them.
+// The land of the world map: a position is allowed when its LandTestPoint
+// lies in one of these rectangles (left and top edges inside, right and
+// bottom edges outside). Map pixels; the world map picture is generated from
+// them.
 const int NOOFLANDRECTS = 21;
 extern const sf::FloatRect LandRects[NOOFLANDRECTS];
 // The first ones are the western continent, the rest the eastern one.
 const int NOOFWESTERNLANDRECTS = 10;
+
+// The point of a map position that must stand on land: labels hang down and
+// right from their position, so it sits ten pixels up and left of it.
+sf::Vector2f LandTestPoint(sf::Vector2f position);
 
 // Candidate positions are whole map pixels in [0, MAPWIDTH) x [0, MAPHEIGHT).
 const int MAPWIDTH = 490;

@@ -45,24 +45,25 @@ bool Render::Loop()
         return false;
 
     while (const std::optional<sf::Event> event = compat::PollEvent(m_RenderWindow))
-    {
-        m_Desktop.HandleEvent(*event);
-        const compat::KeyEvent* key = compat::KeyPressOf(*event);
-        if (compat::IsCloseRequest(*event))
-            m_RenderWindow.close();
-        if (key && key->code == sf::Keyboard::Key::Escape)
-            m_RenderWindow.close();
-        // Escape too: the hub still sees it (one last turn while the
-        // console is active).
-        if (key)
-            glob->event->KeyPressed(*key);
-    }
+        DispatchEvent(*this, *event);
 
     m_Desktop.Update(m_Clock.restart().asSeconds());
     m_RenderWindow.clear(sf::Color(0, 0, 0, 255));
     m_GUI.Display(m_RenderWindow);
     m_RenderWindow.display();
     return true;
+}
+
+void DispatchEvent(Render& render, const sf::Event& event)
+{
+    render.m_Desktop.HandleEvent(event);
+    const compat::KeyEvent* key = compat::KeyPressOf(event);
+    if (compat::IsCloseRequest(event))
+        render.m_RenderWindow.close();
+    if (key && key->code == sf::Keyboard::Key::Escape)
+        render.m_RenderWindow.close();
+    if (key)
+        glob->event->KeyPressed(*key);
 }
 
 void Render::Register(sfg::SharedPtr<sfg::Window> window)

@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
+#include <SFML/Window/Event.hpp>
 
 // Owns the one window, the toolkit context and the desktop of windows, and
 // draws one frame per Loop. Members are built in declaration order and
@@ -17,8 +18,7 @@ public:
     // "Vondrellex" with the icon "icons/vondrellex-64.png", and loads
     // "Themes/Vondrellex.theme"; either file may be missing. Always true.
     bool Init();
-    // One frame: every pending event to the desktop (and key presses on to
-    // the hub; Escape or a close request closes the window), a desktop
+    // One frame: every pending event dispatched (DispatchEvent), a desktop
     // update, drawing. False once the window is no longer open.
     bool Loop();
     // Puts a window on the desktop, on top.
@@ -31,3 +31,9 @@ public:
     sfg::Desktop m_Desktop;
     sf::Clock m_Clock;
 };
+
+// What a frame does with one event of the window, in this order: the desktop
+// handles it; a close request or Escape closes the window; a key press,
+// Escape too, then goes to the hub (one last turn while the console is
+// active).
+void DispatchEvent(Render& render, const sf::Event& event);

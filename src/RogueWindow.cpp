@@ -15,8 +15,6 @@
 
 namespace
 {
-const int GRIDWIDTH = 46;
-const int GRIDHEIGHT = 18;
 const int SHUFFLESIZE = 40;
 
 // Width and height of a room of each kind, walls included.
@@ -330,6 +328,8 @@ void RogueWindow::DrawCorridor(sf::IntRect startroom, sf::IntRect endroom)
     const sf::Vector2i endSize = compat::Size(endroom);
     const sf::Vector2i startpoint(start.x + 1 + DRand(startSize.x - 2, start.x),
                                   start.y + 1 + DRand(startSize.y - 2, start.y));
+    // Keyed on the start room's corner, not its own: a room placed elsewhere
+    // still has the corridors into it land on the same cell of it.
     const sf::Vector2i endpoint(end.x + 1 + DRand(endSize.x - 2, start.x),
                                 end.y + 1 + DRand(endSize.y - 2, start.y));
     const int angle = DRand(3, end.x);

@@ -22,11 +22,15 @@ public:
     RoomType type;
 };
 
+// The designer's grid: columns and rows of cells.
+const int GRIDWIDTH = 46;
+const int GRIDHEIGHT = 18;
+
 // Index of the grid cell at column x, row y: the cells are column-major.
 int cord(int x, int y);
 
 // The object designer. The human picks discovered room kinds in the choice
-// column, places rooms on a 46 x 18 character grid (left click) and removes
+// column, places rooms on the character grid (left click) and removes
 // them (right click); the rooms are joined by corridors and drawn as a small
 // dungeon. "Inventory" keeps the design as a create-bar template, "Delete"
 // throws it away, "Spawn" puts an object built from it into the world.

@@ -6,12 +6,31 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 namespace
 {
 bool IsLair(const Object* obj)
 {
     return obj->m_Rooms[0]->Type == PLAYERLAIR;
+}
+
+// How many rooms of each weapon an object carries.
+struct Weapons
+{
+    int m_Rocks = 0, m_Papers = 0, m_Scissors = 0;
+};
+
+Weapons CountWeapons(const Object* obj)
+{
+    Weapons n;
+    for (const Room* room : obj->m_Rooms)
+    {
+        n.m_Rocks += room->Type == ROCK;
+        n.m_Papers += room->Type == BPAPER;
+        n.m_Scissors += room->Type == XSCISSORS;
+    }
+    return n;
 }
 
 template <typename T>
@@ -180,7 +199,7 @@ int World::SpawnRisk(const Object* obj)
 
 void World::Init()
 {
-    m_ValidRoomTypes = {PLAYERBASE, LOOK, FORAGE, ROCK, BPAPER, XSCISSORS, PING, FRIENDPING, SNOOP, DECOY};
+    m_ValidRoomTypes.assign(std::begin(FORAGEABLEKINDS), std::end(FORAGEABLEKINDS));
 }
 
 void World::AddObject(Object* obj)
@@ -344,25 +363,12 @@ void World::Attack(Object* attacker)
     if (enemy->m_PlayerID == attacker->m_PlayerID)
         return;
 
-    int attackRocks = 0, attackPapers = 0, attackScissors = 0;
-    for (const Room* room : attacker->m_Rooms)
-    {
-        attackRocks += room->Type == ROCK;
-        attackPapers += room->Type == BPAPER;
-        attackScissors += room->Type == XSCISSORS;
-    }
-    int defendRocks = 0, defendPapers = 0, defendScissors = 0;
-    for (const Room* room : enemy->m_Rooms)
-    {
-        defendRocks += room->Type == ROCK;
-        defendPapers += room->Type == BPAPER;
-        defendScissors += room->Type == XSCISSORS;
-    }
+    const Weapons attack = CountWeapons(attacker), defend = CountWeapons(enemy);
 
     // Each weapon only meets the weapon that beats it.
     int success = rand() % 3 - 1;
-    const int duels[] = {attackRocks - defendPapers, attackPapers - defendScissors,
-                         attackScissors - defendRocks};
+    const int duels[] = {attack.m_Rocks - defend.m_Papers, attack.m_Papers - defend.m_Scissors,
+                         attack.m_Scissors - defend.m_Rocks};
     for (int duel : duels)
         success += (duel > 0) - (duel < 0);
 

@@ -26,12 +26,18 @@ struct EnemyView
     std::vector<ScanEntry> m_Snoopers;
 };
 
+// The kinds foraging can find, in the order its draw picks from.
+const RoomType FORAGEABLEKINDS[] = {PLAYERBASE, LOOK, FORAGE,     ROCK,  BPAPER,
+                                    XSCISSORS,  PING, FRIENDPING, SNOOP, DECOY};
+const int NOOFFORAGEABLEKINDS = sizeof(FORAGEABLEKINDS) / sizeof(FORAGEABLEKINDS[0]);
+
 // The game state: every object in play, the three sides and the kinds that
 // foraging can find. It talks to the player only through the event hub.
 class World
 {
 public:
-    // Fills the forageable kinds; call once, before adding players.
+    // Fills the forageable kinds (FORAGEABLEKINDS); call once, before
+    // adding players.
     void Init();
     // Appends obj to the objects in play; the world keeps it for good. Its
     // side and rooms must not change from then on.

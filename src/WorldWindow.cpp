@@ -30,17 +30,20 @@ bool WorldWindow::Init(World* world)
     return true;
 }
 
+const char* const VisibilityClasses[NOOFVISIBILITYCLASSES] = {
+    "zero",  "one",  "two", "three", "four", "five", "six", "seven",
+    "eight", "nine", "a",   "b",     "c",    "d",    "e",   "f"};
+
 const char* WorldWindow::VisibilityClass(float visibility)
 {
-    // Strict comparisons from the top: each step is a sixteenth.
-    static const char* const steps[] = {"f",     "e",   "d",    "c",    "b",     "a",   "nine", "eight",
-                                        "seven", "six", "five", "four", "three", "two", "one"};
-    for (int i = 0; i < 15; ++i)
+    // Strict comparisons from the top: class k takes what lies above
+    // (k - 1) sixteenths.
+    for (int k = NOOFVISIBILITYCLASSES - 1; k > 0; --k)
     {
-        if (visibility > (14 - i) / 16.0f)
-            return steps[i];
+        if (visibility > (k - 1) / 16.0f)
+            return VisibilityClasses[k];
     }
-    return "zero";
+    return VisibilityClasses[0];
 }
 
 void WorldWindow::Update(std::list<Object*> objects)

@@ -3,8 +3,9 @@
 # fault is planted alone in a scratch copy of the tree (the working tree as it
 # stands, uncommitted changes included); the one target named for it is
 # rebuilt with the sanitizers and its tests run until the first failure.
-# Prints a row per fault with the test that caught it, or SURVIVED; exits 1
-# if a fault survives, does not compile or its line is no longer found (after
+# Prints a row per fault with the test that caught it, or SURVIVED, and at
+# the end each surviving fault with what goes wrong when it is planted; exits
+# 1 if a fault survives, does not compile or its line is no longer found (after
 # moving code, update the fault's lines in the list).
 #   tests/mutants.sh [ID...]        scratch folder: $MUTANTS_DIR
 set -euo pipefail
@@ -31,6 +32,7 @@ plant() {
 }
 
 status=0
+survivors=()
 printf '%-22s %-34s %s\n' FAULT WHERE "CAUGHT BY"
 run() { # ID FILE TARGET REGEX DESCRIPTION OLD NEW
   local id=$1 file=$2 target=$3 regex=$4 caught
@@ -51,6 +53,7 @@ run() { # ID FILE TARGET REGEX DESCRIPTION OLD NEW
   cp -p "$scratch/original" "$tree/$file" && touch "$tree/$file"
   cmake --build "$build" --target "$target" -j"$(nproc)" >/dev/null 2>&1 || true
   [ -n "$caught" ] || caught=SURVIVED
+  [ "$caught" != SURVIVED ] || survivors+=("$id ($file): $5")
   case $caught in SURVIVED | "LINE NOT FOUND"* | "DOES NOT"* | "NO TESTS"*) status=1 ;; esac
   printf '%-22s %-34s %s\n' "$id" "$file" "$caught"
 }
@@ -62,9 +65,15 @@ wanted=("$@")
 while IFS= read -r line; do
   case $line in
     "@ "*) IFS='|' read -r id file target regex desc <<<"${line#@ }"
-      id=$(trim "$id") file=$(trim "$file") target=$(trim "$target") regex=$(trim "$regex") ;;
+      id=$(trim "$id") file=$(trim "$file") target=$(trim "$target") regex=$(trim "$regex")
+      desc=$(trim "$desc") ;;
     "- "*) old=${line#- } ;;
     "+ "*) run "$id" "$file" "$target" "$regex" "$desc" "$old" "${line#+ }" ;;
   esac
 done <"$top/tests/mutants.txt"
+if [ ${#survivors[@]} -gt 0 ]; then
+  echo
+  echo "Survived, so no test sees:"
+  printf '  %s\n' "${survivors[@]}"
+fi
 exit $status

@@ -181,7 +181,7 @@ LandMask FindLand()
             mask.land[y * W + x] = 1;
             for (int r = 0; r < NOOFLANDRECTS; ++r)
             {
-                if (LandRects[r].contains({p.x - 10.0f, p.y - 10.0f}))
+                if (LandRects[r].contains(LandTestPoint(p)))
                 {
                     mask.west[y * W + x] = r < NOOFWESTERNLANDRECTS;
                     break;

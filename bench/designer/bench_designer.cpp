@@ -19,6 +19,7 @@
 #include "World.h"
 #include "WorldWindow.h"
 
+#include "BenchMain.h"
 #include "StartedGame.h"
 
 #include <SFML/Graphics/Texture.hpp>
@@ -26,10 +27,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace
 {
+// The theme is read by relative path, from the top of the source tree.
+const NeedsDisplay needs("bench_designer", VONDRELLEX_DATA_TOP);
+
 struct Game
 {
     Render* render = nullptr;
@@ -132,23 +135,4 @@ void BM_RedrawThenFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RedrawThenFrame)->Unit(benchmark::kMillisecond);
-}
-
-int main(int argc, char** argv)
-{
-    if (!std::getenv("DISPLAY"))
-    {
-        std::fprintf(stderr, "bench_designer: needs a display (run under xvfb-run); skipped\n");
-        return 0;
-    }
-    // The theme is read by relative path, from the top of the source tree.
-    if (chdir(VONDRELLEX_DATA_TOP) != 0)
-        std::fprintf(stderr, "bench_designer: cannot enter %s; running without the theme\n",
-                     VONDRELLEX_DATA_TOP);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

@@ -11,6 +11,7 @@
 
 #include <SFML/Graphics.hpp>
 
+#include "BenchMain.h"
 #include "SfmlCompat.h"
 
 #include <benchmark/benchmark.h>
@@ -24,6 +25,8 @@
 #include <vector>
 
 namespace {
+
+const NeedsDisplay needs("bench_frame");
 
 const unsigned int g_width = 1280;
 const unsigned int g_height = 720;
@@ -252,15 +255,6 @@ void DrawFloor(sf::RenderWindow& window, const Floor& floor) {
 	window.draw(floor.glyphs, sf::RenderStates(floor.atlas));
 }
 
-bool HaveDisplay(benchmark::State& state) {
-	const char* display = std::getenv("DISPLAY");
-	if(!display || !*display) {
-		state.SkipWithError("needs a display: run under xvfb-run");
-		return false;
-	}
-	return true;
-}
-
 double Seconds(std::chrono::steady_clock::time_point from, std::chrono::steady_clock::time_point to) {
 	return std::chrono::duration<double>(to - from).count();
 }
@@ -268,9 +262,6 @@ double Seconds(std::chrono::steady_clock::time_point from, std::chrono::steady_c
 // One frame as the game's loop does it (clear, toolkit draw, show), next to
 // the floor's frame (clear, three draws, show).
 void BM_Frame(benchmark::State& state) {
-	if(!HaveDisplay(state)) {
-		return;
-	}
 	Scene& s = TheScene();
 	s.window.clear();
 	s.gui.Display(s.window);
@@ -304,9 +295,6 @@ BENCHMARK(BM_Frame)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0
 
 // Clear and show alone: what every frame pays before drawing anything.
 void BM_EmptyFrame(benchmark::State& state) {
-	if(!HaveDisplay(state)) {
-		return;
-	}
 	Scene& s = TheScene();
 	for(auto _ : state) {
 		s.window.clear();
@@ -319,9 +307,6 @@ BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond);
 // move changes two cells' hover state, so the designer's batches are rebuilt
 // every frame.
 void BM_FrameWithHover(benchmark::State& state) {
-	if(!HaveDisplay(state)) {
-		return;
-	}
 	Scene& s = TheScene();
 	const sf::FloatRect grid = s.designer->GetAllocation();
 	int step = 0;
@@ -341,9 +326,6 @@ BENCHMARK(BM_FrameWithHover)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 // The world map's turn: remove every label, create and put N new ones with
 // their classes, then lay out and draw one frame. Linear in N.
 void BM_ReplaceLabels(benchmark::State& state) {
-	if(!HaveDisplay(state)) {
-		return;
-	}
 	Scene& s = TheScene();
 	const int count = static_cast<int>(state.range(0));
 	auto replace = [&s, count]() {
@@ -372,9 +354,6 @@ BENCHMARK(BM_ReplaceLabels)->Arg(250)->Arg(1000)->Arg(4000)->Unit(benchmark::kMi
 
 // The same replacement without drawing: the toolkit's own work.
 void BM_ReplaceLabelsLayoutOnly(benchmark::State& state) {
-	if(!HaveDisplay(state)) {
-		return;
-	}
 	Scene& s = TheScene();
 	for(auto _ : state) {
 		for(const auto& label : s.labels) {
@@ -392,9 +371,6 @@ BENCHMARK(BM_ReplaceLabelsLayoutOnly)->Unit(benchmark::kMillisecond);
 // The console's per-turn work: a new 1,031-character text, its wrapped
 // height, and the scroll to its end.
 void BM_ConsoleSetText(benchmark::State& state) {
-	if(!HaveDisplay(state)) {
-		return;
-	}
 	Scene& s = TheScene();
 	std::string text = s.console_text->GetText().toAnsiString();
 	int step = 0;
@@ -409,17 +385,4 @@ void BM_ConsoleSetText(benchmark::State& state) {
 }
 BENCHMARK(BM_ConsoleSetText)->Unit(benchmark::kMicrosecond);
 
-}
-
-int main(int argc, char** argv) {
-	benchmark::Initialize(&argc, argv);
-	if(benchmark::ReportUnrecognizedArguments(argc, argv)) {
-		return 1;
-	}
-	if(!std::getenv("DISPLAY")) {
-		std::fprintf(stderr, "bench_frame needs a display: run it under xvfb-run\n");
-	}
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	return 0;
 }

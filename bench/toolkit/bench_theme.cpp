@@ -268,5 +268,3 @@ void BM_LongLabelGroup(benchmark::State& state) {
 BENCHMARK(BM_LongLabelGroup)->Unit(benchmark::kMillisecond);
 
 }
-
-BENCHMARK_MAIN();

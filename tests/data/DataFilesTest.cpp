@@ -18,7 +18,7 @@ namespace
 {
 const std::string TOP = std::string(VONDRELLEX_DATA_TOP) + "/";
 
-TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
+TEST(DataFilesTest, WorldMapIsLandExactlyWhereObjectsMayStand)
 {
     sf::Image map;
     ASSERT_TRUE(map.loadFromFile(TOP + "worldmap.png"));
@@ -26,8 +26,8 @@ TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
     // still need a few pixels of picture under their first letters.
     ASSERT_GE(map.getSize().x, MAPWIDTH + 16u);
     ASSERT_GE(map.getSize().y, MAPHEIGHT + 12u);
-    // Every pixel, beyond the candidates too, opaque and clearly land
-    // (greener than blue) or water (bluer than green).
+    // Every pixel, beyond the candidates too, opaque and clearly land or
+    // water by the picture's own rule.
     Object probe;
     int bad = 0;
     for (unsigned y = 0; y < map.getSize().y; ++y)
@@ -36,7 +36,8 @@ TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
         {
             const sf::Color c = compat::GetPixel(map, x, y);
             const bool mayStand = probe.TryPosition(sf::Vector2f(x, y));
-            if (((mayStand ? c.g - c.b : c.b - c.g) < datagen::LANDCOLOUR_MARGIN || c.a != 255) &&
+            if ((datagen::IsLandColour(c) != mayStand || std::abs(c.g - c.b) < datagen::LANDCOLOUR_MARGIN ||
+                 c.a != 255) &&
                 ++bad <= 10)
                 ADD_FAILURE() << "(" << x << ", " << y << ") is " << (mayStand ? "land" : "water")
                               << " but painted " << int(c.r) << "," << int(c.g) << "," << int(c.b) << ","
@@ -46,7 +47,7 @@ TEST(DataFiles, WorldMapIsLandExactlyWhereObjectsMayStand)
     EXPECT_EQ(bad, 0);
 }
 
-TEST(DataFiles, SplashLogosAreTwoOpaqueSquaresThatFadeToBlackAtTheEdge)
+TEST(DataFilesTest, SplashLogosAreTwoOpaqueSquaresThatFadeToBlackAtTheEdge)
 {
     // The splash centres each 256 x 256 picture on a black screen: the
     // outermost ring of pixels is (nearly) black so the edge never shows.
@@ -77,7 +78,7 @@ TEST(DataFiles, SplashLogosAreTwoOpaqueSquaresThatFadeToBlackAtTheEdge)
     }
 }
 
-TEST(DataFiles, MusicIsAMinuteThatLoopsWithoutAClickAndIsNeverSilentOrClipped)
+TEST(DataFilesTest, MusicIsAMinuteThatLoopsWithoutAClickAndIsNeverSilentOrClipped)
 {
     const std::string path = TOP + "Vondrellex.ogg";
     EXPECT_LT(std::filesystem::file_size(path), 1500000u);

@@ -4,6 +4,7 @@
 #include "GameFixture.h"
 #include "GameOver.h"
 #include "RogueWindowInspector.h"
+#include "WorldWindow.h"
 
 #include <SFGUI/Context.hpp>
 #include <SFGUI/Label.hpp>
@@ -13,20 +14,17 @@
 
 namespace
 {
-class ThemeFile : public GameFixture
-{
-};
+using ThemeFileTest = GameFixture;
 
-TEST_F(ThemeFile, ParsesWithoutASingleBadRule)
+TEST_F(ThemeFileTest, ParsesWithoutASingleBadRule)
 {
     EXPECT_TRUE(render->m_Desktop.LoadThemeFromFile("Themes/Vondrellex.theme"));
 }
 
-TEST_F(ThemeFile, MapLabelsFadeStepByStepFromFreshToFaint)
+TEST_F(ThemeFileTest, MapLabelsFadeStepByStepFromFreshToFaint)
 {
     int previousAlpha = -1, previousBrightness = -1;
-    for (const char* step : {"zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine",
-                             "a", "b", "c", "d", "e", "f"})
+    for (const char* step : VisibilityClasses)
     {
         auto label = sfg::Label::Create("lp12");
         label->SetClass(step);
@@ -49,7 +47,7 @@ TEST_F(ThemeFile, MapLabelsFadeStepByStepFromFreshToFaint)
 
 // Every class the game gives its widgets has a look of its own in the theme:
 // without its class, each such widget looks different.
-TEST_F(ThemeFile, EveryClassTheGameGivesItsWidgetsHasItsLook)
+TEST_F(ThemeFileTest, EveryClassTheGameGivesItsWidgetsHasItsLook)
 {
     const auto look = [](const sfg::Widget& widget) {
         std::string properties;
@@ -75,7 +73,7 @@ TEST_F(ThemeFile, EveryClassTheGameGivesItsWidgetsHasItsLook)
     }
 }
 
-TEST_F(ThemeFile, DesignerOfferingEveryKindFitsOnA1280By720ScreenWhereItOpens)
+TEST_F(ThemeFileTest, DesignerOfferingEveryKindFitsOnA1280By720ScreenWhereItOpens)
 {
     world->GetHumanPlayer()->m_DiscoveredRoomTypes = world->m_ValidRoomTypes;
     rogueWindow->Show(true);

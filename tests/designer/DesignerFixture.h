@@ -68,6 +68,10 @@ protected:
     }
 
     using Picture = std::vector<std::string>;
+    static Picture Blank()
+    {
+        return Picture(RogueWindowInspector::Height, std::string(RogueWindowInspector::Width, ' '));
+    }
     using Rooms = std::vector<std::tuple<RoomType, int, int>>;
 
     // The whole grid drawn from these rooms on an empty grid, shown framed
@@ -82,7 +86,7 @@ protected:
         EXPECT_EQ(Designer().Permutation(), shuffled);
         Designer().Permutation() = shuffled; // so that the pictures still show
         rogueWindow->Clear();
-        EXPECT_EQ(Designer().Picture(), Picture(18, std::string(46, ' ')));
+        EXPECT_EQ(Designer().Picture(), Blank());
         for (const auto& [type, x, y] : rooms)
             Designer().Place(type, x, y);
         std::string shown = "\n";

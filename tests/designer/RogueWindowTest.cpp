@@ -5,10 +5,12 @@
 
 #include <SFGUI/Context.hpp>
 
+using RogueWindowTest = DesignerFixture;
+
 // Corridors run from the first room to every other, and one more from the
 // third to the fourth (the one down column 5 here). The three shapes show:
 // up then across (to the l), across-up-across (to the f), across then down.
-TEST_F(DesignerFixture, FourRoomsGiveFourCorridors)
+TEST_F(RogueWindowTest, FourRoomsGiveFourCorridors)
 {
     ExpectPicture({{PLAYERBASE, 20, 6}, {LOOK, 1, 1}, {FORAGE, 36, 1}, {LOOK, 2, 12}},
                   {
@@ -36,7 +38,7 @@ TEST_F(DesignerFixture, FourRoomsGiveFourCorridors)
 
 // Every kind packed from edge to edge (weapon rooms scatter their letter);
 // the same rooms give the same picture however the design got there.
-TEST_F(DesignerFixture, EveryKindAndTheSamePictureTwice)
+TEST_F(RogueWindowTest, EveryKindAndTheSamePictureTwice)
 {
     const Rooms rooms = {{PLAYERBASE, 36, 0}, {ROCK, 0, 0},     {BPAPER, 12, 0}, {XSCISSORS, 24, 0},
                          {LOOK, 41, 0},       {TEMPLATE, 0, 7}, {CREATE, 14, 7}, {PING, 28, 7},
@@ -63,7 +65,7 @@ TEST_F(DesignerFixture, EveryKindAndTheSamePictureTwice)
 
 // The base first and once; a room may touch the base (wall against wall, or
 // corner to corner) but not share a cell with it, nor leave the grid.
-TEST_F(DesignerFixture, PlacementRules)
+TEST_F(RogueWindowTest, PlacementRules)
 {
     const std::tuple<RoomType, int, int, bool> tries[] = {
         {LOOK, 10, 5, false},       {ROCK, 10, 5, false},
@@ -90,7 +92,7 @@ TEST_F(DesignerFixture, PlacementRules)
     EXPECT_EQ(Designer().Picture()[7].substr(5, 15), "|.l.||.@.||.l.|");
 
     // Each kind fits exactly up to the right and bottom edges of the grid:
-    // its size is what is left of the 46 x 18 grid at the largest left and top.
+    // its size is what is left of the grid at the largest left and top.
     const std::tuple<RoomType, int, int> limits[] = {{LOOK, 41, 13},      {FORAGE, 41, 13},  {PING, 37, 13},
                                                      {PINGFAKE, 37, 13},  {ROCK, 34, 11},    {BPAPER, 34, 11},
                                                      {XSCISSORS, 34, 11}, {TEMPLATE, 32, 9}, {CREATE, 32, 9}};
@@ -100,7 +102,8 @@ TEST_F(DesignerFixture, PlacementRules)
         Designer().Place(type, 20, maxTop + 1);
         Designer().Place(type, maxLeft, maxTop);
         ASSERT_EQ(Designer().Rooms().size(), 7u) << RoomTypeToChar(type);
-        EXPECT_EQ(Designer().Rooms()[6]->space, sf::IntRect({maxLeft, maxTop}, {46 - maxLeft, 18 - maxTop}));
+        EXPECT_EQ(Designer().Rooms()[6]->space,
+                  sf::IntRect({maxLeft, maxTop}, {GRIDWIDTH - maxLeft, GRIDHEIGHT - maxTop}));
         Designer().Remove(45, 17);
     }
 
@@ -114,7 +117,7 @@ TEST_F(DesignerFixture, PlacementRules)
 
 // ------------------------------------------------ through the real widgets
 
-TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
+TEST_F(RogueWindowTest, ChooseKindsThenPlaceAndRemoveByClicks)
 {
     Key(sf::Keyboard::Key::Space);
     Key(sf::Keyboard::Key::Num2); // no second button: nothing
@@ -150,7 +153,7 @@ TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
     world->GetHumanPlayer()->m_DiscoveredRoomTypes.push_back(XSCISSORS);
     Click(createBar->buttons[0]->m_Button);
     EXPECT_TRUE(Designer().Rooms().empty());
-    EXPECT_EQ(Designer().Picture(), Picture(18, std::string(46, ' ')));
+    EXPECT_EQ(Designer().Picture(), Blank());
     ASSERT_EQ(Designer().Choices().size(), 6u);
     Click(Designer().Choices().back()->m_Button);
     EXPECT_EQ(rogueWindow->m_CurrentRoomType, XSCISSORS);
@@ -161,7 +164,7 @@ TEST_F(DesignerFixture, ChooseKindsThenPlaceAndRemoveByClicks)
 // the placeholder's button, which then spawns it, and adds a new placeholder
 // after it; "Delete" throws the design away. A design without rooms is
 // neither kept nor spawned.
-TEST_F(DesignerFixture, SpawnInventoryAndDelete)
+TEST_F(RogueWindowTest, SpawnInventoryAndDelete)
 {
     Key(sf::Keyboard::Key::Space);
     Key(sf::Keyboard::Key::Num1);

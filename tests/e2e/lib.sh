@@ -19,7 +19,15 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # finds no device and plays no music). A sanitised game never frees its
 # objects, and Mesa leaks.
 export ALSOFT_DRIVERS=null ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-pid= n=0
+pid= n=0 passed=0
+
+# pass [NAME]: one more check held (and says so when named); summary NAME
+# NOTE prints the count as the script's last line.
+pass() {
+  passed=$((passed + 1))
+  [ -z "${1:-}" ] || echo "$1: passed"
+}
+summary() { echo "$1: $passed passed, 0 failed ($2)"; }
 
 fail() {
   echo "FAIL: $*" >&2

@@ -13,8 +13,6 @@
 . "$(dirname "$0")/lib.sh" 1280x720 "$3" "$@"
 version=$1 id=$2
 arch=$(dpkg --print-architecture)
-passed=0
-pass() { passed=$((passed + 1)); }
 
 # --- two builds, one package -----------------------------------------------------
 build() { # NAME [DPKG-BUILDPACKAGE OPTION...]
@@ -118,4 +116,4 @@ grep -q "data folder is missing" "$shots/nodata.err" || fail "no clear message w
 [ ! -s "$shots/nodata.out" ] || fail "the launcher printed on standard output"
 rm -r "$root" "$empty"
 pass
-echo "package: $passed passed, 0 failed (screenshots in $shots)"
+summary package "screenshots in $shots"

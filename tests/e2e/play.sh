@@ -30,6 +30,7 @@ for round in 1 2 3 4 5 6; do
   xdotool key --delay 1 $(printf 'a %.0s' $(seq 500))
   await "keys-$((round * 500))" 30 changed "$before" "$text"
 done
+pass keys
 
 # Space hides the console and shows it again. Hidden, letters and Return run
 # no turn: shown again, the text, the status panel and the notifications
@@ -48,6 +49,7 @@ await console-shown-again 60 console_shown
 for region in "$text" 148x64+$((W - 148))+0 64x300+0+0; do
   changed "$shown" "$region" "$last" && fail "the screen changed while the console was hidden ($region)"
 done
+pass console-hidden-and-shown
 
 # The designer: the create bar's "~new" button (at W - 64, 64) opens it at
 # (404, 340). A base, a look and a rock room, in the row above where a
@@ -75,12 +77,14 @@ sleep 0.3
 click 764 634
 await designer-kept 30 lit 40x10+$((W - 52))+93 0.5 10
 designer_open "$last" && fail "the designer is still open after Inventory"
+pass designer
 # The template button spawns a third object: a notification comes.
 before=$last
 click $((W - 32)) 76
 await bar-spawn 30 changed "$before" 64x300+0+0
 lit 40x10+$((W - 52))+93 0.5 10 "$last" && dark 40x10+$((W - 52))+116 0 10 "$last" ||
   fail "the create bar changed on a template click"
+pass template-spawn
 
 # Notifications stack from the top of the bar at the left edge; a note
 # opens right of its button. A click on the note closes it, the bar as it
@@ -110,6 +114,7 @@ await right-click-dismissed 30 changed "$bar" 64x300+0+0
 lit "$note" "$last" || fail "a right click closed the open note"
 click 84 10
 await orphan-note-closed 30 dark "$note"
+pass notes
 
 # drag X Y X Y X Y: pulls a title bar from the first point through the rest.
 drag() {
@@ -140,6 +145,7 @@ await map-dragged-up 60 at_corner "$map_title"
 sleep 1
 await map-stays 1 at_corner "$map_title"
 pixel_is 600 46 "$map_title" "$last" && fail "the map is still at its old place"
+pass drags
 
 # Only the designer's spawns print: the design's kinds but the base, and a
 # number 0..998.
@@ -148,4 +154,5 @@ while read -r name; do
   [[ $name =~ ^lR(0|[1-9][0-9]{0,2})$ ]] && [ "${BASH_REMATCH[1]}" -le 998 ] ||
     fail "spawned name \"$name\" is not lR followed by 0..998"
 done <"$shots/play.out"
-echo "play: passed ($n screenshots in $shots)"
+pass spawned-names
+summary play "$n screenshots in $shots"

@@ -58,7 +58,7 @@ run() {
   await "$1-turns" 30 changed "$desktop" "$stat"
   [ -z "${4:-}" ] || "$4"
   quit "$1"
-  echo "$1: passed"
+  pass "$1"
 }
 
 # Damaged data: each maker puts something at path $1 in place of data file $2.
@@ -87,4 +87,4 @@ for maker in directory music_directory fifo_or_device empty random_bytes no_sour
   folder "$maker" "$maker"
   run "$maker" "$shots/$maker" "" "$([ $maker = directory ] && echo designer)"
 done
-echo "startup: 8 passed, 0 failed (screenshots and data folders in $shots)"
+summary startup "screenshots and data folders in $shots"

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-class HubTest : public GameFixture
+class EventfulnessTest : public GameFixture
 {
 protected:
     // The current placeholder becomes a template, as the designer leaves it,
@@ -23,7 +23,7 @@ protected:
 };
 
 // Space hides and shows the console, showing it at the front.
-TEST_F(HubTest, WithTheConsoleShownEveryKeyButSpaceRunsOneTurn)
+TEST_F(EventfulnessTest, WithTheConsoleShownEveryKeyButSpaceRunsOneTurn)
 {
     hub->NewMessage("m", "a note the unknown key must not open");
     int turns = 0;
@@ -56,7 +56,7 @@ TEST_F(HubTest, WithTheConsoleShownEveryKeyButSpaceRunsOneTurn)
 
 // The unknown key walks down the notifications, two pokes each; keys 1 to 9
 // poke create-bar buttons 0 to 8 and key 0 the tenth, here the placeholder.
-TEST_F(HubTest, WithTheConsoleHiddenTheUnknownKeyAndDigitsPokeTheBars)
+TEST_F(EventfulnessTest, WithTheConsoleHiddenTheUnknownKeyAndDigitsPokeTheBars)
 {
     hub->NewMessage("m1", "first long text");
     hub->NewMessage("m2", "second long text");
@@ -104,7 +104,7 @@ TEST_F(HubTest, WithTheConsoleHiddenTheUnknownKeyAndDigitsPokeTheBars)
 
 // Once the game has ended, every turn, by key or by spawn, adds another
 // game-over window on top, all in one place; the win comes after the loss.
-TEST_F(HubTest, EveryTurnAfterTheEndAddsAnotherGameOverWindow)
+TEST_F(EventfulnessTest, EveryTurnAfterTheEndAddsAnotherGameOverWindow)
 {
     const auto& stack = render->m_Desktop.GetWidgets();
     auto message = [&stack] { // of the window on top: its box's label

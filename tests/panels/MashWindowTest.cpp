@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-using ConsoleTest = GameFixture;
+using MashWindowTest = GameFixture;
 
-TEST_F(ConsoleTest, ThreeHundredTurnsKeepTheNewestTextAndFollowIt)
+TEST_F(MashWindowTest, ThreeHundredTurnsKeepTheNewestTextAndFollowIt)
 {
     // A new game: the console is active and empty.
     EXPECT_TRUE(mashWindow->m_Active);

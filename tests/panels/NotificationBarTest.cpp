@@ -7,7 +7,7 @@
 
 #include <vector>
 
-class NotificationTest : public GameFixture
+class NotificationBarTest : public GameFixture
 {
 protected:
     using Strings = std::vector<std::string>;
@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(NotificationTest, MessagesStackTopToBottomAndRemovalRenumbers)
+TEST_F(NotificationBarTest, MessagesStackTopToBottomAndRemovalRenumbers)
 {
     for (const char* text : {"a", "", "c"})
         hub->NewMessage(text, std::string("the long text of ") + text);
@@ -51,7 +51,7 @@ TEST_F(NotificationTest, MessagesStackTopToBottomAndRemovalRenumbers)
     EXPECT_TRUE(Frame());
 }
 
-TEST_F(NotificationTest, ClicksWalkANotificationThroughItsWholeLife)
+TEST_F(NotificationBarTest, ClicksWalkANotificationThroughItsWholeLife)
 {
     for (const char* text : {"a", "b", "c"})
         hub->NewMessage(text, std::string("the long text of ") + text);

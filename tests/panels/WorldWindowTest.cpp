@@ -41,10 +41,9 @@ protected:
     }
 };
 
-TEST(WorldWindow, SixteenVisibilityClassesWithBoundariesTakingTheLowerStep)
+TEST_F(WorldWindowTest, SixteenVisibilityClassesWithBoundariesTakingTheLowerStep)
 {
-    const char* const names[] = {"zero",  "one",  "two", "three", "four", "five", "six", "seven",
-                                 "eight", "nine", "a",   "b",     "c",    "d",    "e",   "f"};
+    const char* const* names = VisibilityClasses;
     // Exactly k/16 is step k (the lower one); just above it is step k + 1;
     // everything above 15/16 is "f", everything up to 0 is "zero".
     for (int k = 0; k <= 16; ++k)
@@ -55,8 +54,8 @@ TEST(WorldWindow, SixteenVisibilityClassesWithBoundariesTakingTheLowerStep)
             << k << "/16+";
         EXPECT_STREQ(WorldWindow::VisibilityClass(boundary - 0.001f), names[std::min(k, 15)]) << k << "/16-";
     }
-    EXPECT_STREQ(WorldWindow::VisibilityClass(-5.0f), "zero");
-    EXPECT_STREQ(WorldWindow::VisibilityClass(7.0f), "f");
+    EXPECT_STREQ(WorldWindow::VisibilityClass(-5.0f), names[0]);
+    EXPECT_STREQ(WorldWindow::VisibilityClass(7.0f), names[15]);
 }
 
 TEST_F(WorldWindowTest, UpdateReplacesEveryLabel)

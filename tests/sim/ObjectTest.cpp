@@ -1,6 +1,8 @@
 #include "WorldFixture.h"
 
-TEST(RoomKinds, LettersReadBackExceptTheSharedAndPlaceholderKinds)
+using ObjectTest = WorldFixture;
+
+TEST_F(ObjectTest, RoomKindLettersReadBackExceptTheSharedAndPlaceholderKinds)
 {
     // Every letter but '@' is its own kind's, case and all.
     for (int t = PLAYERBASE; t <= PINGFAKE; ++t)
@@ -13,7 +15,7 @@ TEST(RoomKinds, LettersReadBackExceptTheSharedAndPlaceholderKinds)
         EXPECT_EQ(CharToRoomType(unknown), PING) << int(unknown);
 }
 
-TEST(Placement, LandIsWhereTheLabelCornerFallsInARectangle)
+TEST_F(ObjectTest, LandIsWhereTheLabelCornerFallsInARectangle)
 {
     // The corner is ten pixels up and left of the position; a rectangle holds
     // its left and top edges, not its right and bottom ones.
@@ -33,8 +35,6 @@ TEST(Placement, LandIsWhereTheLabelCornerFallsInARectangle)
             allowed += obj.TryPosition(sf::Vector2f(x, y));
     EXPECT_EQ(allowed, 38245);
 }
-
-using ObjectTest = WorldFixture;
 
 TEST_F(ObjectTest, NewAndSpawnedObjectsDrawRowThenColumnAndSpawnsTheirNumberInBetween)
 {

@@ -24,8 +24,8 @@
 #include <string>
 
 // The whole game built in-process as start-up builds it (without music and
-// splash), with a real window. Events are handed over the way Render::Loop
-// hands them: the desktop first, then closing, then key presses to the hub.
+// splash), with a real window. Events go through the frame loop's own
+// dispatch (DispatchEvent).
 // Game objects are never freed, as in the game; display tests run without
 // leak detection.
 class GameFixture : public ::testing::Test, protected StartedGame
@@ -59,15 +59,10 @@ protected:
         return static_cast<int>(std::lround((100 - probe->m_VisibleToPlayer) / 0.025f));
     }
 
-    // One event, dispatched as Render::Loop dispatches it.
+    // One event, through the frame loop's own dispatch.
     void Deliver(const sf::Event& event)
     {
-        render->m_Desktop.HandleEvent(event);
-        const compat::KeyEvent* key = compat::KeyPressOf(event);
-        if (compat::IsCloseRequest(event) || (key && key->code == sf::Keyboard::Key::Escape))
-            render->m_RenderWindow.close();
-        if (key)
-            glob->event->KeyPressed(*key);
+        DispatchEvent(*render, event);
     }
 
     void Key(sf::Keyboard::Key code)

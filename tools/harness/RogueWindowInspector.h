@@ -11,14 +11,14 @@
 class RogueWindowInspector
 {
 public:
-    static const int Width = 46;
-    static const int Height = 18;
+    static const int Width = GRIDWIDTH;
+    static const int Height = GRIDHEIGHT;
 
     explicit RogueWindowInspector(RogueWindow* window) : w(window)
     {
     }
 
-    // The whole grid, one string of 46 characters per row, top row first.
+    // The whole grid, one string of Width characters per row, top row first.
     std::vector<std::string> Picture() const
     {
         std::vector<std::string> rows(Height, std::string(Width, ' '));
