@@ -18,7 +18,7 @@ public:
     void Init(RogueWindow* rw, char ch);
     void OnClick();
     void OnRightClick();
-    // Shows ch; the label is set even when ch is already shown.
+    // Shows ch; nothing happens when ch is already shown.
     void NewChar(char ch);
 
     sfg::Button::Ptr m_Button;

@@ -266,14 +266,7 @@ void RogueWindow::RefreshDungeon()
 {
     std::string title;
     for (RogueButton* cell : m_RogueButtons)
-    {
-        // Blank cells are skipped not for the button (it ignores a label it
-        // already shows) but because making the one-character label costs a
-        // locale lookup: skipping them saves about an eighth of a full
-        // design's redraw.
-        if (cell->m_ButtonChar != ' ')
-            cell->NewChar(' ');
-    }
+        cell->NewChar(' ');
 
     const size_t n = m_DungeonRooms.size();
     for (size_t i = 1; i < n; ++i)
