@@ -31,8 +31,7 @@ void RogueButton::OnRightClick()
 
 void RogueButton::NewChar(char ch)
 {
-    // A redraw blanks every cell of the grid first; a label made of one
-    // character still costs a locale lookup, so an unchanged cell is left be.
+    // Making even a one-character label costs a locale lookup.
     if (ch == m_ButtonChar)
         return;
     m_Button->SetLabel(sf::String(ch));

@@ -264,9 +264,10 @@ void RogueWindow::RemoveRoomAt(sf::Vector2i at)
 
 void RogueWindow::RefreshDungeon()
 {
+    // Drawn into m_Drawn first and shown at the end: a cell the redraw
+    // leaves as it was is not touched.
     std::string title;
-    for (RogueButton* cell : m_RogueButtons)
-        cell->NewChar(' ');
+    m_Drawn.assign(m_RogueButtons.size(), ' ');
 
     const size_t n = m_DungeonRooms.size();
     for (size_t i = 1; i < n; ++i)
@@ -301,10 +302,12 @@ void RogueWindow::RefreshDungeon()
                     c = '<';
                 else if (IsWeapon(room->type) && DRand(10, left * 12 + x * 15 + top * 34 + y) == 1)
                     c = mark;
-                m_RogueButtons[cord(left + x, top + y)]->NewChar(c);
+                m_Drawn[cord(left + x, top + y)] = c;
             }
         }
     }
+    for (size_t i = 0; i < m_RogueButtons.size(); ++i)
+        m_RogueButtons[i]->NewChar(m_Drawn[i]);
     m_Description->SetText(title);
 }
 
@@ -333,14 +336,14 @@ void RogueWindow::DrawCorridor(sf::IntRect startroom, sf::IntRect endroom)
     auto horizontal = [&](int maxSteps) {
         for (int gone = 0; point.x != endpoint.x && gone != maxSteps; ++gone)
         {
-            m_RogueButtons[cord(point.x, point.y)]->NewChar('#');
+            m_Drawn[cord(point.x, point.y)] = '#';
             point.x += point.x < endpoint.x ? 1 : -1;
         }
     };
     auto vertical = [&]() {
         while (point.y != endpoint.y)
         {
-            m_RogueButtons[cord(point.x, point.y)]->NewChar('#');
+            m_Drawn[cord(point.x, point.y)] = '#';
             point.y += point.y < endpoint.y ? 1 : -1;
         }
     };

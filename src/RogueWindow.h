@@ -7,6 +7,7 @@
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <string>
 #include <vector>
 
 class BarButton;
@@ -76,6 +77,7 @@ private:
     // the permutation made at start-up, so the same rooms always give the
     // same picture.
     int DRand(int in, int shuffle);
+    // Draws a corridor of '#' between two rooms into m_Drawn.
     void DrawCorridor(sf::IntRect startroom, sf::IntRect endroom);
 
     sfg::Window::Ptr m_Window;
@@ -89,6 +91,8 @@ private:
     sfg::Box::Ptr m_FirstRow;
     sfg::Fixed::Ptr m_SecondRow;
     std::vector<RogueButton*> m_RogueButtons;
+    // The grid as a redraw draws it, a character per cell (index cord(x, y)).
+    std::string m_Drawn;
     std::vector<RogueButton*> m_ChooseButtons;
     std::vector<DungeonRoom*> m_DungeonRooms;
     CreateBar* m_CreateBar;
