@@ -105,27 +105,47 @@ std::string NonMatchingRules(int count) {
 	return rules;
 }
 
+std::string ShippedTheme(benchmark::State& state) {
+	std::ifstream file("Themes/Vondrellex.theme");
+	if(!file) {
+		state.SkipWithError("Themes/Vondrellex.theme not found: run from the top of the source tree");
+		return std::string();
+	}
+	std::ostringstream text;
+	text << file.rdbuf();
+	return text.str();
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+	return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// The counters every comparison with the shipped theme reports.
+void ReportAgainstShipped(benchmark::State& state, double shipped_time, double large_time) {
+	const double n = static_cast<double>(state.iterations());
+	state.counters["shipped_ms"] = 1e3 * shipped_time / n;
+	state.counters["large_ms"] = 1e3 * large_time / n;
+	state.counters["ratio_to_shipped"] = large_time / shipped_time;
+}
+
 double StyleCells(const sfg::priv::Theme& theme, const Designer& designer, sfg::priv::Style& style) {
 	const auto start = std::chrono::steady_clock::now();
 	for(const auto& cell : designer.cells) {
 		theme.Resolve(*cell, style);
 	}
 	benchmark::DoNotOptimize(style.padding);
-	return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+	return Seconds(start);
 }
 
 void BM_StyleDesignerCells(benchmark::State& state) {
-	std::ifstream file("Themes/Vondrellex.theme");
-	if(!file) {
-		state.SkipWithError("Themes/Vondrellex.theme not found: run from the top of the source tree");
+	const std::string shipped_text = ShippedTheme(state);
+	if(shipped_text.empty()) {
 		return;
 	}
-	std::ostringstream shipped_text;
-	shipped_text << file.rdbuf();
 	sfg::priv::Theme shipped;
 	sfg::priv::Theme large;
-	shipped.Parse(shipped_text.str());
-	large.Parse(shipped_text.str() + NonMatchingRules(static_cast<int>(state.range(0))));
+	shipped.Parse(shipped_text);
+	large.Parse(shipped_text + NonMatchingRules(static_cast<int>(state.range(0))));
 	const Designer designer = MakeDesigner();
 	sfg::priv::Style style;
 	double shipped_time = 0.0;
@@ -134,10 +154,7 @@ void BM_StyleDesignerCells(benchmark::State& state) {
 		shipped_time += StyleCells(shipped, designer, style);
 		large_time += StyleCells(large, designer, style);
 	}
-	const double n = static_cast<double>(state.iterations());
-	state.counters["shipped_ms"] = 1e3 * shipped_time / n;
-	state.counters["large_ms"] = 1e3 * large_time / n;
-	state.counters["ratio_to_shipped"] = large_time / shipped_time;
+	ReportAgainstShipped(state, shipped_time, large_time);
 }
 BENCHMARK(BM_StyleDesignerCells)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -194,21 +211,6 @@ struct Map {
 	}
 };
 
-std::string ShippedTheme(benchmark::State& state) {
-	std::ifstream file("Themes/Vondrellex.theme");
-	if(!file) {
-		state.SkipWithError("Themes/Vondrellex.theme not found: run from the top of the source tree");
-		return std::string();
-	}
-	std::ostringstream text;
-	text << file.rdbuf();
-	return text.str();
-}
-
-double Seconds(std::chrono::steady_clock::time_point since) {
-	return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
 template <typename Widgets>
 double StyleLooks(const sfg::priv::Theme& theme, const Widgets& widgets) {
 	const auto start = std::chrono::steady_clock::now();
@@ -237,9 +239,7 @@ void BM_MatchingRules(benchmark::State& state) {
 		shipped_time += StyleLooks(shipped, MakeDesigner().cells);
 		large_time += StyleLooks(large, MakeDesigner().cells);
 	}
-	state.counters["shipped_ms"] = 1e3 * shipped_time / static_cast<double>(state.iterations());
-	state.counters["large_ms"] = 1e3 * large_time / static_cast<double>(state.iterations());
-	state.counters["ratio_to_shipped"] = large_time / shipped_time;
+	ReportAgainstShipped(state, shipped_time, large_time);
 }
 BENCHMARK(BM_MatchingRules)->Unit(benchmark::kMillisecond);
 
@@ -261,9 +261,7 @@ void BM_LongLabelGroup(benchmark::State& state) {
 		map.Rebuild();
 		large_time += StyleLooks(large, map.labels);
 	}
-	state.counters["shipped_ms"] = 1e3 * shipped_time / static_cast<double>(state.iterations());
-	state.counters["large_ms"] = 1e3 * large_time / static_cast<double>(state.iterations());
-	state.counters["ratio_to_shipped"] = large_time / shipped_time;
+	ReportAgainstShipped(state, shipped_time, large_time);
 }
 BENCHMARK(BM_LongLabelGroup)->Unit(benchmark::kMillisecond);
 
